@@ -1,0 +1,103 @@
+# Building blocks shared by every folder of the project.
+#
+#   velmora_logic(target SOURCES ...)            Win32-free library, both trees
+#   velmora_unit_test(target SOURCES ... LIBS ...) native unit tests (sanitizers)
+#   velmora_program(target OUTPUT_NAME name DESCRIPTION text [FOLDER sub]
+#                   SOURCES ... LIBS ...)          Windows GUI program
+#   velmora_windows_test(target SOURCES ... LIBS ...) GoogleTest program run under Wine
+#   velmora_fuzzer(target SOURCES ... LIBS ...)   libFuzzer target (fuzz preset)
+
+option(VELMORA_SANITIZE "Build the native tree with address and undefined-behaviour sanitizers" OFF)
+option(VELMORA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+
+set(VELMORA_VERSION_COMMA "1,1,0,0")
+set(VELMORA_VERSION_TEXT "1.1.0.0")
+set(VELMORA_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+set(VELMORA_TOOLS_FOLDER "Kelvo软件")
+
+if(NOT WIN32)
+  add_compile_options(-Wall -Wextra)
+  if(VELMORA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+else()
+  add_compile_options(-Wall -Wextra)
+  # The programs are Unicode throughout and target Windows 10 and later.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+endif()
+if(VELMORA_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(velmora_logic target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_LIBS)
+    target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  endif()
+endfunction()
+
+function(velmora_unit_test target)
+  if(WIN32 OR VELMORA_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(velmora_fuzzer target)
+  if(NOT VELMORA_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+endfunction()
+
+# Every program gets the same manifest (per-monitor DPI v2, common controls 6)
+# and a version resource generated from one template.
+function(velmora_program target)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "OUTPUT_NAME;DESCRIPTION;FOLDER" "SOURCES;LIBS" ${ARGN})
+  set(VELMORA_RC_DESCRIPTION "${ARG_DESCRIPTION}")
+  set(VELMORA_RC_ORIGINAL "${ARG_OUTPUT_NAME}.exe")
+  set(VELMORA_RC_INTERNAL "${target}")
+  set(VELMORA_RC_MANIFEST "${PROJECT_SOURCE_DIR}/res/app.manifest")
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/res/program.rc.in ${rc} @ONLY)
+  add_executable(${target} WIN32 ${ARG_SOURCES} ${rc})
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME "${ARG_OUTPUT_NAME}")
+  if(ARG_FOLDER)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${VELMORA_DIST_DIR}/${ARG_FOLDER}")
+  else()
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${VELMORA_DIST_DIR}")
+  endif()
+  target_link_options(${target} PRIVATE -municode -mwindows)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} velmora_ui)
+endfunction()
+
+function(velmora_windows_test target)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL windows)
+  endif()
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  target_link_options(${target} PRIVATE -municode)
+  # Discovery runs the program under Wine when the tests run, not at build time,
+  # so building needs no display.
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 300
+    ENVIRONMENT "VELMORA_DIST=${VELMORA_DIST_DIR}")
+endfunction()
