@@ -44,7 +44,8 @@ void FixedDigits(double magnitude, std::string& integer, std::string& fraction) 
   const int count = static_cast<int>(digits.size());
   if (pointPos <= 0) {
     integer = "0";
-    fraction = std::string(-pointPos, '0') + digits;
+    fraction.assign(static_cast<std::size_t>(-pointPos), '0');
+    fraction += digits;
   } else if (pointPos >= count) {
     integer = digits + std::string(pointPos - count, '0');
     fraction.clear();

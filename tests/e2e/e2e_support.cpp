@@ -1,0 +1,210 @@
+#include "tests/e2e/e2e_support.h"
+
+#include <cstdlib>
+
+namespace e2e {
+
+std::wstring DistPath(const std::wstring& relative) {
+  const wchar_t* dist = _wgetenv(L"VELMORA_DIST");
+  std::wstring path = L"Z:";
+  path += dist ? dist : L"";
+  path += L"/" + relative;
+  for (wchar_t& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+Program::Program(const std::wstring& path) {
+  STARTUPINFOW si{sizeof si};
+  PROCESS_INFORMATION pi{};
+  std::wstring commandLine = L"\"" + path + L"\"";
+  const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+  if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                     &pi)) {
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    id_ = pi.dwProcessId;
+  }
+}
+
+Program::~Program() {
+  if (!process_) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+  CloseHandle(process_);
+}
+
+bool Program::WaitForExit(int milliseconds) const {
+  return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+}
+
+namespace {
+
+struct Search {
+  DWORD processId;
+  std::wstring className, caption;
+  bool visibleOnly;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != s->processId) return TRUE;
+  if (s->visibleOnly && !IsWindowVisible(hwnd)) return TRUE;
+  if (!s->className.empty() && ClassOf(hwnd) != s->className) return TRUE;
+  if (!s->caption.empty() && TextOf(hwnd) != s->caption) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
+void SendKey(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof in);
+}
+
+void SendUnicode(wchar_t c) {
+  INPUT in[2]{};
+  for (int i = 0; i < 2; ++i) {
+    in[i].type = INPUT_KEYBOARD;
+    in[i].ki.wScan = c;
+    in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+  }
+  SendInput(2, in, sizeof in[0]);
+}
+
+}  // namespace
+
+HWND FindWindowOf(DWORD processId, const std::wstring& className, const std::wstring& caption) {
+  Search s{processId, className, caption, true};
+  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& caption, int milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  do {
+    if (HWND h = FindWindowOf(processId, L"", caption)) return h;
+    Sleep(50);
+  } while (GetTickCount64() < end);
+  return nullptr;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+  std::vector<HWND> found;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (lstrcmpiW(ClassOf(child).c_str(), className.c_str()) == 0) found.push_back(child);
+  }
+  return found;
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text) {
+  for (HWND child : ChildrenOfClass(parent, className)) {
+    if (TextOf(child) == text) return child;
+  }
+  return nullptr;
+}
+
+std::wstring TextOf(HWND window) {
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256]{};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::wstring WaitForText(HWND window, const std::wstring& expected, int milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  std::wstring text;
+  do {
+    text = TextOf(window);
+    if (text == expected) break;
+    Sleep(20);
+  } while (GetTickCount64() < end);
+  return text;
+}
+
+void BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  BringWindowToTop(window);
+  Settle(100);
+}
+
+void ClickAt(POINT screen, bool right) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  INPUT in[3]{};
+  in[0].type = INPUT_MOUSE;
+  in[0].mi.dx = MulDiv(screen.x, 65535, w - 1);
+  in[0].mi.dy = MulDiv(screen.y, 65535, h - 1);
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1] = in[0];
+  in[1].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  in[2] = in[0];
+  in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(3, in, sizeof in[0]);
+  Settle(100);
+}
+
+void Click(HWND control, bool right) {
+  BringToFront(GetAncestor(control, GA_ROOT));
+  RECT r;
+  GetWindowRect(control, &r);
+  ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, right);
+}
+
+void PressKey(WORD vk, bool shift, bool ctrl, bool alt) {
+  if (ctrl) SendKey(VK_CONTROL, false);
+  if (alt) SendKey(VK_MENU, false);
+  if (shift) SendKey(VK_SHIFT, false);
+  SendKey(vk, false);
+  SendKey(vk, true);
+  if (shift) SendKey(VK_SHIFT, true);
+  if (alt) SendKey(VK_MENU, true);
+  if (ctrl) SendKey(VK_CONTROL, true);
+}
+
+void TypeText(const std::wstring& text) {
+  for (wchar_t c : text) {
+    // Plain keys where the keyboard has them, as a user types; the rest as
+    // Unicode characters.
+    const SHORT scan = c < 0x80 ? VkKeyScanW(c) : -1;
+    if (scan != -1 && (HIBYTE(scan) & ~1) == 0) {
+      PressKey(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
+    } else {
+      SendUnicode(c);
+    }
+  }
+  Settle(50);
+}
+
+void ReplaceText(HWND edit, const std::wstring& text) {
+  Click(edit);
+  PressKey(VK_END);
+  PressKey(VK_HOME, true);
+  if (text.empty()) PressKey(VK_DELETE);
+  TypeText(text);
+}
+
+void Settle(int milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (GetTickCount64() < end) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(10);
+  }
+}
+
+}  // namespace e2e

@@ -1,0 +1,58 @@
+#pragma once
+// Driving the built programs from outside, as a user would: start them,
+// find their windows, click and type with real input events, read back what
+// their controls show.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A file of the program folder, from the Linux path that ctest passes.
+std::wstring DistPath(const std::wstring& relative);
+
+// A started program; ended on destruction if it is still running.
+class Program {
+ public:
+  explicit Program(const std::wstring& path);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+  bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return id_; }
+  bool WaitForExit(int milliseconds) const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+};
+
+// The first visible top-level window of a process with the given caption
+// (any caption when empty), waited for up to the deadline.
+HWND WaitForWindow(DWORD processId, const std::wstring& caption, int milliseconds = 20000);
+HWND FindWindowOf(DWORD processId, const std::wstring& className, const std::wstring& caption = L"");
+
+// The children of a window of one class, in creation (tab) order.
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className);
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text);
+
+std::wstring TextOf(HWND window);
+std::wstring ClassOf(HWND window);
+// Waits until the window's text equals `expected`; returns the last text seen.
+std::wstring WaitForText(HWND window, const std::wstring& expected, int milliseconds = 5000);
+
+// Real input events.
+void BringToFront(HWND window);
+void ClickAt(POINT screen, bool right = false);
+void Click(HWND control, bool right = false);
+void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
+void TypeText(const std::wstring& text);
+// Clicks a text box, selects all its text and types the replacement.
+void ReplaceText(HWND edit, const std::wstring& text);
+
+// Waits while the window's events run (lets typed keys arrive).
+void Settle(int milliseconds = 200);
+
+}  // namespace e2e

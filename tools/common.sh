@@ -1,0 +1,134 @@
+# Shared by tools/test, tools/run and tools/bench: packages, the virtual
+# display and the Wine prefix. Everything started here is stopped by
+# velmora_stop_all, by process id.
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VELMORA_PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
+  imagemagick xclip x11-apps x11-utils fonts-noto-cjk fonts-wine)
+VELMORA_PIDS=()
+
+velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
+
+# Installs the Debian packages that are missing (as root), or says which line
+# to run (as anyone else) and stops.
+velmora_ensure_packages() {
+  local missing=() p
+  for p in "${VELMORA_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Run: sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 2
+  fi
+  velmora_log "installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq >/dev/null
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+velmora_build() {
+  local preset
+  for preset in "$@"; do
+    if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
+      cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
+    fi
+    cmake --build "$VELMORA_ROOT/build/$preset" -j"$(nproc)" || return 1
+  done
+}
+
+# Starts Xvfb on the first free display; sets DISPLAY.
+velmora_start_xvfb() {
+  local size=${1:-1920x1080} n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    VELMORA_PIDS+=($!)
+    local waited=0
+    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+    if [ -e "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      VELMORA_SCREEN=$size
+      return 0
+    fi
+  done
+  velmora_log "no free display for Xvfb"
+  return 1
+}
+
+velmora_wine_env() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+}
+
+# Writes the registry settings of a test prefix: a virtual desktop the size of
+# the screen, Chinese fonts linked, .txt files opening in notepad.
+velmora_prefix_settings() {
+  local size=$1 reg="$WINEPREFIX/velmora.reg"
+  local sans="Noto Sans CJK SC" serif="Noto Serif CJK SC" face
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n\r\n' "$size"
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in SimSun 宋体 NSimSun 新宋体 KaiTi 楷体_GB2312 楷体 隶书 仿宋_GB2312 仿宋; do
+      printf '"%s"="%s"\r\n' "$face" "$serif"
+    done
+    for face in SimHei 黑体 "Microsoft YaHei" 微软雅黑; do printf '"%s"="%s"\r\n' "$face" "$sans"; done
+    printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI"; do
+      printf '"%s"=hex(7):%s\r\n' "$face" "$(printf 'NotoSansCJK-Regular.ttc,%s\0\0' "$sans" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')"
+    done
+    printf '\r\n[HKEY_CLASSES_ROOT\\.txt]\r\n@="txtfile"\r\n\r\n'
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1
+}
+
+# Prepares (once) and copies a Wine prefix for this run; starts its server.
+# The settings go in before any program runs: Wine's desktop process reads
+# them when it starts.
+velmora_start_wine() {
+  local size=${VELMORA_SCREEN:-1920x1080}
+  local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$$"
+  if [ ! -f "$template/.velmora-ready" ]; then
+    rm -rf "$template"
+    mkdir -p "$template"
+    velmora_wine_env "$template"
+    velmora_log "preparing the Wine prefix (once)"
+    wineboot -u >/dev/null 2>&1
+    velmora_prefix_settings 1920x1080
+    wineserver -w
+    touch "$template/.velmora-ready"
+  fi
+  rm -rf "$run"
+  cp -a "$template" "$run"
+  velmora_wine_env "$run"
+  VELMORA_PREFIX=$run
+  if [ "$size" != 1920x1080 ]; then
+    velmora_prefix_settings "$size"
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+  fi
+  wineserver -p >/dev/null 2>&1
+}
+
+velmora_stop_all() {
+  if [ -n "${VELMORA_PREFIX:-}" ]; then
+    WINEPREFIX=$VELMORA_PREFIX wineserver -k >/dev/null 2>&1
+    rm -rf "$VELMORA_PREFIX"
+    VELMORA_PREFIX=
+  fi
+  local pid
+  for pid in "${VELMORA_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${VELMORA_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  VELMORA_PIDS=()
+}
+
+# Waits until a window whose name matches appears on the display.
+velmora_wait_window() {
+  local pattern=$1 seconds=${2:-30} i
+  for i in $(seq 1 $((seconds * 10))); do
+    xdotool search --name "$pattern" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -1,0 +1,163 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+#include "ui/window.h"
+
+namespace ui {
+namespace {
+
+struct ClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+};
+
+ClassAndStyle ClassFor(const ControlSpec& s) {
+  switch (s.kind) {
+    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOTIFY};
+    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+    case ControlKind::OptionButton: return {L"BUTTON", BS_AUTORADIOBUTTON | (s.startsGroup ? WS_TABSTOP : 0u)};
+    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
+    case ControlKind::MultiLineEdit:
+      return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
+    case ControlKind::ListBox:
+      return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
+    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX};
+  }
+  return {L"STATIC", 0};
+}
+
+bool HasWideCharacters(const wchar_t* s) {
+  for (; *s; ++s) {
+    if (*s > 0x7F) return true;
+  }
+  return false;
+}
+
+bool SameFont(const FontSpec& a, const FontSpec& b) {
+  return lstrcmpW(a.face, b.face) == 0 && a.tenthsOfPoint == b.tenthsOfPoint && a.bold == b.bold &&
+         a.underline == b.underline;
+}
+
+}  // namespace
+
+Font MakeFont(const FontSpec& spec, UINT dpi) {
+  const int height = -MulDiv(spec.tenthsOfPoint, static_cast<int>(dpi), 720);
+  const DWORD charset = HasWideCharacters(spec.face) ? GB2312_CHARSET : DEFAULT_CHARSET;
+  return Font(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE, charset,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                          spec.face));
+}
+
+std::wstring GetText(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(control, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+void SetText(HWND control, const std::wstring& text) { SetWindowTextW(control, text.c_str()); }
+
+void ControlSet::Create(HWND parent, std::span<const ControlSpec> table, const FontSpec& font) {
+  parent_ = parent;
+  // Lets Tab move between the controls (see RunMessageLoop).
+  SetWindowLongPtrW(parent, GWL_EXSTYLE, GetWindowLongPtrW(parent, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  const UINT dpi = GetDpiForWindow(parent);
+  for (const ControlSpec& spec : table) {
+    const ClassAndStyle cs = ClassFor(spec);
+    const DWORD style = WS_CHILD | WS_VISIBLE | cs.style | spec.extraStyle | (spec.startsGroup ? WS_GROUP : 0u);
+    const DWORD exStyle = (spec.kind == ControlKind::Edit || spec.kind == ControlKind::MultiLineEdit ||
+                           spec.kind == ControlKind::ListBox)
+                              ? WS_EX_CLIENTEDGE
+                              : 0;
+    // The client edge replaces the thin border on text and list boxes.
+    const DWORD finalStyle = exStyle ? (style & ~WS_BORDER) : style;
+    HWND hwnd = CreateWindowExW(exStyle, cs.className, spec.text ? spec.text : L"", finalStyle,
+                                TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
+                                TwipsToPixels(spec.width, dpi), TwipsToPixels(spec.height, dpi), parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                GetModuleHandleW(nullptr), nullptr);
+    entries_.push_back({spec, hwnd, font});
+  }
+  ApplyFonts(dpi);
+}
+
+HWND ControlSet::Get(int id) const {
+  for (const Entry& e : entries_) {
+    if (e.spec.id == id) return e.hwnd;
+  }
+  return nullptr;
+}
+
+int ControlSet::IdOf(HWND control) const {
+  for (const Entry& e : entries_) {
+    if (e.hwnd == control) return e.spec.id;
+  }
+  return 0;
+}
+
+void ControlSet::SetFont(int id, const FontSpec& font) {
+  for (Entry& e : entries_) {
+    if (e.spec.id == id) e.font = font;
+  }
+  ApplyFonts(GetDpiForWindow(parent_));
+}
+
+void ControlSet::SetTextColor(int id, COLORREF color) {
+  colors_[id] = color;
+  if (HWND h = Get(id)) InvalidateRect(h, nullptr, TRUE);
+}
+
+HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush) const {
+  const int id = IdOf(control);
+  if (!id) return nullptr;
+  const auto color = colors_.find(id);
+  if (color != colors_.end()) ::SetTextColor(dc, color->second);
+  if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+    // Text and list boxes keep the window colour; only their text is coloured.
+    if (color == colors_.end()) return nullptr;
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+  }
+  // Disabled or read-only text boxes also ask with WM_CTLCOLORSTATIC.
+  wchar_t className[16]{};
+  GetClassNameW(control, className, 16);
+  if (lstrcmpiW(className, L"Edit") == 0) {
+    if (color == colors_.end()) return nullptr;
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
+  SetBkColor(dc, background);
+  SetBkMode(dc, TRANSPARENT);
+  return backgroundBrush;
+}
+
+void ControlSet::Relayout(UINT dpi) {
+  for (const Entry& e : entries_) {
+    SetWindowPos(e.hwnd, nullptr, TwipsToPixels(e.spec.left, dpi), TwipsToPixels(e.spec.top, dpi),
+                 TwipsToPixels(e.spec.width, dpi), TwipsToPixels(e.spec.height, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ApplyFonts(dpi);
+}
+
+void ControlSet::ApplyFonts(UINT dpi) {
+  // New fonts first, then the controls switch, then the old fonts go.
+  // Controls with the same font share one handle.
+  std::vector<Font> made;
+  std::vector<const FontSpec*> specs;
+  for (const Entry& e : entries_) {
+    std::size_t i = 0;
+    while (i < specs.size() && !SameFont(*specs[i], e.font)) ++i;
+    if (i == specs.size()) {
+      made.push_back(MakeFont(e.font, dpi));
+      specs.push_back(&e.font);
+    }
+    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made[i].get()), TRUE);
+  }
+  fonts_ = std::move(made);
+}
+
+}  // namespace ui

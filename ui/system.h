@@ -1,0 +1,50 @@
+#pragma once
+// Small services of the system that several programs use.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "ui/handles.h"
+
+namespace ui {
+
+// Replaces the clipboard's contents with a Unicode text. Returns false when
+// the clipboard could not be opened (another program holds it).
+bool SetClipboardText(HWND owner, std::wstring_view text);
+std::wstring GetClipboardText(HWND owner);
+
+// An information message box with one OK button.
+void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& caption);
+
+// Opens a file, folder, program or address through the shell ("open", shown
+// normally). Returns whether the shell accepted it.
+bool ShellOpen(HWND owner, const std::wstring& target);
+
+// The running program's file version as "major.minor.revision" (1.1.0).
+std::wstring ProgramVersionText();
+
+// The folder of the running program, with exactly one trailing backslash.
+std::wstring ProgramFolder();
+
+// Decodes bytes of a code page (936 for the word lists and sentence files).
+std::wstring DecodeCodePage(unsigned codePage, std::string_view bytes);
+
+// A window timer that stops when its owner goes away.
+class Timer {
+ public:
+  Timer() = default;
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  ~Timer() { Stop(); }
+  void Start(HWND hwnd, UINT_PTR id, UINT milliseconds);
+  void Stop();
+  bool Running() const { return hwnd_ != nullptr; }
+
+ private:
+  HWND hwnd_ = nullptr;
+  UINT_PTR id_ = 0;
+};
+
+}  // namespace ui
