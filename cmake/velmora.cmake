@@ -83,6 +83,7 @@ function(velmora_program target)
   endif()
   target_link_options(${target} PRIVATE -municode -mwindows $<$<NOT:$<CONFIG:Debug>>:-s>)
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} velmora_ui)
+  set_property(GLOBAL APPEND PROPERTY VELMORA_PROGRAMS ${target})
 endfunction()
 
 function(velmora_windows_test target)

@@ -1,7 +1,7 @@
 // Lmtdcalc started as a user starts it, typed into with real key events.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/e2e_support.h"
+#include "tests/support/e2e_support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/e2e_support.h"
+#include "tests/support/e2e_support.h"
 
 #include <cstdlib>
 
