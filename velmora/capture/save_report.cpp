@@ -1,0 +1,54 @@
+#include "velmora/capture/save_report.h"
+
+namespace capture {
+namespace {
+
+// The system's error codes for the failures a capture write meets.
+enum : unsigned long {
+  kFileNotFound = 2,
+  kPathNotFound = 3,
+  kAccessDenied = 5,
+  kNotEnoughMemory = 8,
+  kWriteProtect = 19,
+  kNotReady = 21,
+  kSharingViolation = 32,
+  kHandleDiskFull = 39,
+  kInvalidName = 123,
+  kDiskFull = 112,
+  kOutOfMemory = 14,
+  kInvalidDrive = 15,
+};
+
+}  // namespace
+
+std::wstring WriteFailureReason(unsigned long error) {
+  switch (error) {
+    case kAccessDenied: return L"没有写入权限";
+    case kWriteProtect: return L"磁盘写保护";
+    case kFileNotFound:
+    case kPathNotFound:
+    case kInvalidDrive:
+    case kNotReady: return L"找不到该驱动器或文件夹";
+    case kSharingViolation: return L"文件正被其他程序使用";
+    case kDiskFull:
+    case kHandleDiskFull: return L"磁盘空间不足";
+    case kInvalidName: return L"文件名无效";
+    case kNotEnoughMemory:
+    case kOutOfMemory: return L"内存不足";
+    default: return L"错误代码 " + std::to_wstring(error);
+  }
+}
+
+std::wstring SaveMenuText(const SaveResult& result) {
+  if (result.saved) return L"保存到: 《" + result.path + L"》";
+  std::wstring text = L"抓屏未保存";
+  if (result.attempts.empty()) return text + L"：没有可保存的图像";
+  text += L"：";
+  for (std::size_t i = 0; i < result.attempts.size(); ++i) {
+    if (i) text += L"；";
+    text += L"无法写入《" + result.attempts[i].path + L"》(" + WriteFailureReason(result.attempts[i].error) + L")";
+  }
+  return text;
+}
+
+}  // namespace capture
