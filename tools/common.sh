@@ -3,7 +3,7 @@
 # velmora_stop_all, by process id.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VELMORA_PACKAGES=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
+VELMORA_PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
   imagemagick xclip x11-apps x11-utils fonts-noto-cjk fonts-wine)
 VELMORA_PIDS=()
 
@@ -109,6 +109,11 @@ velmora_start_wine() {
     wineserver -w
   fi
   wineserver -p >/dev/null 2>&1
+  # Start the desktop now, detached from any caller's output: a desktop
+  # started by a test program would inherit its pipes and hold ctest open.
+  wine explorer.exe "/desktop=Default,$size" >/dev/null 2>&1 &
+  VELMORA_PIDS+=($!)
+  velmora_wait_window 'Wine desktop' 30 || velmora_log "the Wine desktop did not appear"
 }
 
 velmora_stop_all() {
