@@ -1,0 +1,32 @@
+#pragma once
+// The circle and arc calculator's only window.
+
+#include <memory>
+
+#include "calculators/arcmeter/arcmeter_model.h"
+#include "ui/controls.h"
+#include "ui/text_box_binding.h"
+#include "ui/window.h"
+
+namespace arcmeter {
+
+class ArcmeterWindow : public ui::Window {
+ public:
+  bool Open();
+
+ private:
+  void OnCreate() override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnDpiChanged(UINT dpi) override;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ApplyColors();
+  void OnOptionClick(Mode mode);
+  void PaintSeparator() const;
+  void ShowHelp() const;
+
+  ArcmeterModel model_;
+  ui::ControlSet controls_;
+  std::unique_ptr<ui::TextBoxBinding<ArcmeterModel>> boxes_;
+};
+
+}  // namespace arcmeter

@@ -1,0 +1,151 @@
+// Arcmeter started as a user starts it, typed into with real key events.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/support/e2e_support.h"
+#include "ui/maker.h"
+
+namespace {
+
+const std::wstring kCaption = std::wstring(L"圆和圆弧周长面积计算  ") + maker::kWebAddress;
+const std::wstring kNotANumber = L"无效数值";
+
+// Pastes a whole text over a box's text with Ctrl+V, as a user enters a number
+// that typing key by key would let the program rewrite halfway (an exponent).
+void PasteText(HWND edit, const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+  e2e::Click(edit);
+  e2e::PressKey(VK_END);
+  e2e::PressKey(VK_HOME, true);
+  e2e::PressKey('V', false, true);
+  e2e::Settle(100);
+}
+
+class ArcmeterE2E : public ::testing::Test {
+ protected:
+  // The text boxes in tab order.
+  enum Edit { kAngle, kRadius, kDiameter, kPerimeter, kArea, kArcLength, kChord, kThickness, kDensity, kWeight };
+
+  void SetUp() override {
+    ASSERT_TRUE(program_.Started());
+    window_ = e2e::WaitForWindow(program_.Id(), kCaption);
+    ASSERT_NE(window_, nullptr);
+    edits_ = e2e::ChildrenOfClass(window_, L"Edit");
+    ASSERT_EQ(edits_.size(), 10u);
+  }
+
+  HWND Box(Edit e) const { return edits_[e]; }
+  std::wstring Shows(Edit e, const std::wstring& expected) const { return e2e::WaitForText(Box(e), expected); }
+  HWND Option(const std::wstring& caption) const { return e2e::ChildWithText(window_, L"Button", caption); }
+
+  e2e::Program program_{e2e::DistPath(L"Kelvo软件/Arcmeter.exe")};
+  HWND window_ = nullptr;
+  std::vector<HWND> edits_;
+};
+
+TEST_F(ArcmeterE2E, OpensCentredResizableInCircleModeWithOnlyTheDensity) {
+  for (int e = kAngle; e <= kWeight; ++e) {
+    EXPECT_EQ(e2e::TextOf(edits_[e]), e == kDensity ? L"7850" : L"") << "box " << e;
+  }
+  EXPECT_FALSE(IsWindowEnabled(Box(kAngle)));
+  EXPECT_EQ(SendMessageW(Option(L"圆"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Option(L"弧  圆心角(·)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  RECT client;
+  GetClientRect(window_, &client);
+  const UINT dpi = GetDpiForWindow(window_);
+  EXPECT_EQ(client.right, MulDiv(4185, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(5040, dpi, 1440));
+  EXPECT_TRUE(GetWindowLongW(window_, GWL_STYLE) & WS_THICKFRAME);
+
+  RECT outer, work;
+  GetWindowRect(window_, &outer);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((outer.left + outer.right) / 2, (work.left + work.right) / 2, 2);
+  EXPECT_NEAR((outer.top + outer.bottom) / 2, (work.top + work.bottom) / 2, 2);
+}
+
+TEST_F(ArcmeterE2E, CircleThenArcThenCircleAgain) {
+  e2e::ReplaceText(Box(kRadius), L"10");
+  e2e::ReplaceText(Box(kThickness), L"10");
+  EXPECT_EQ(Shows(kPerimeter, L"62.8319"), L"62.8319");
+  EXPECT_EQ(Shows(kArea, L"314.1593"), L"314.1593");
+  EXPECT_EQ(Shows(kWeight, L"0.025"), L"0.025");
+  EXPECT_EQ(Shows(kDiameter, L"20"), L"20");
+  EXPECT_EQ(Shows(kArcLength, L"0.00"), L"0.00");
+  EXPECT_EQ(Shows(kChord, L"0.00"), L"0.00");
+
+  e2e::Click(Option(L"弧  圆心角(·)"));
+  EXPECT_TRUE(IsWindowEnabled(Box(kAngle)));
+  e2e::ReplaceText(Box(kAngle), L"90");
+  EXPECT_EQ(Shows(kArea, L"78.5398"), L"78.5398");
+  EXPECT_EQ(Shows(kArcLength, L"15.708"), L"15.708");
+  EXPECT_EQ(Shows(kPerimeter, L"15.708"), L"15.708");
+  EXPECT_EQ(Shows(kChord, L"14.1421"), L"14.1421");
+  EXPECT_EQ(Shows(kWeight, L"0.006"), L"0.006");
+
+  e2e::Click(Option(L"圆"));
+  EXPECT_EQ(Shows(kArea, L"314.1593"), L"314.1593");
+  EXPECT_EQ(Shows(kPerimeter, L"62.8319"), L"62.8319");
+  EXPECT_FALSE(IsWindowEnabled(Box(kAngle)));
+  // The arc's length and chord stay from the last arc calculation.
+  EXPECT_EQ(e2e::TextOf(Box(kArcLength)), L"15.708");
+  EXPECT_EQ(e2e::TextOf(Box(kChord)), L"14.1421");
+}
+
+TEST_F(ArcmeterE2E, DiameterAndRadiusFollowEachOther) {
+  e2e::ReplaceText(Box(kDiameter), L"5");
+  EXPECT_EQ(Shows(kRadius, L"2.5"), L"2.5");
+  e2e::TypeText(L".0");
+  EXPECT_EQ(Shows(kDiameter, L"5.0"), L"5.0");
+  EXPECT_EQ(e2e::TextOf(Box(kRadius)), L"2.5");
+
+  e2e::ReplaceText(Box(kRadius), L"1e3");
+  EXPECT_EQ(Shows(kRadius, L"1000"), L"1000");
+  EXPECT_EQ(Shows(kDiameter, L"2000"), L"2000");
+
+  e2e::ReplaceText(Box(kRadius), L"");
+  EXPECT_EQ(Shows(kDiameter, L"0"), L"0");
+  EXPECT_EQ(Shows(kRadius, L"0"), L"0");
+}
+
+TEST_F(ArcmeterE2E, OutputsTypedOverComeBackAndOverflowIsReadable) {
+  e2e::ReplaceText(Box(kRadius), L"10");
+  EXPECT_EQ(Shows(kArea, L"314.1593"), L"314.1593");
+  e2e::ReplaceText(Box(kArea), L"77");
+  EXPECT_EQ(Shows(kArea, L"314.1593"), L"314.1593");
+
+  // Twice this radius is beyond the range of a double: the diameter says
+  // so and the radius stays as typed.
+  PasteText(Box(kRadius), L"1.5e308");
+  EXPECT_EQ(Shows(kDiameter, kNotANumber), kNotANumber);
+  EXPECT_EQ(Shows(kArea, kNotANumber), kNotANumber);
+  EXPECT_EQ(e2e::TextOf(Box(kRadius)), L"1.5e308");
+}
+
+TEST_F(ArcmeterE2E, HelpGreetsAndExitEndsTheProgram) {
+  e2e::Click(Option(L"帮助"));
+  HWND box = nullptr;
+  for (int i = 0; i < 100 && !box; ++i, e2e::Settle(50)) box = e2e::FindWindowOf(program_.Id(), L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(e2e::TextOf(box), L"计算周长、面积的小程序");
+  const std::wstring greeting = std::wstring(L"你好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") +
+                                maker::kWebAddress + L",QQ:" + maker::kQqNumber;
+  EXPECT_NE(e2e::ChildWithText(box, L"Static", greeting), nullptr);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  e2e::Settle(300);
+
+  e2e::Click(Option(L"退出"));
+  EXPECT_TRUE(program_.WaitForExit(10000));
+}
+
+}  // namespace
