@@ -1,0 +1,25 @@
+#include "velmora/app/send_word.h"
+
+#include <string>
+
+#include "ui/system.h"
+#include "ui/window.h"
+#include "velmora/app/keystroke.h"
+
+namespace words {
+
+void SendWord(HWND target, std::wstring_view word, HWND clipboardOwner) {
+  try {
+    // Copied first: the wait below runs other handlers, which may rebuild the
+    // menu the word came from.
+    const std::wstring text(word);
+    ui::SetClipboardText(clipboardOwner, text);  // a busy clipboard is not reported
+    BringWindowToTop(target);                    // fails quietly without a target
+    ui::Delay(0.5);
+    TypeKeystrokes(text);
+  } catch (...) {
+    // Out of memory for a huge word: the word is simply not typed.
+  }
+}
+
+}  // namespace words
