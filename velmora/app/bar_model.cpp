@@ -1,0 +1,21 @@
+#include "velmora/app/bar_model.h"
+
+namespace velmora {
+
+Point CornerPosition(int screenWidth, int screenHeight, int barWidth, int barHeight) {
+  return {screenWidth - barWidth - 50, screenHeight - 2 * barHeight - 100};
+}
+
+BarDrag::PressResult BarDrag::Press(MouseButton button, Point inBar) {
+  if (button == MouseButton::Right) return PressResult::PopUpMenu;
+  dragging_ = true;
+  grab_ = inBar;
+  return PressResult::StartDrag;
+}
+
+std::optional<Point> BarDrag::Move(Point cursorOnScreen) const {
+  if (!dragging_) return std::nullopt;
+  return Point{cursorOnScreen.x - grab_.x, cursorOnScreen.y - grab_.y};
+}
+
+}  // namespace velmora

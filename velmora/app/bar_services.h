@@ -1,0 +1,47 @@
+#pragma once
+// What the bar hands on to the other parts of the program. wWinMain fills
+// these in; an empty hook does nothing.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "velmora/app/menu_tree.h"
+
+namespace velmora {
+
+// A chosen element of a list-backed or folder menu.
+struct MenuChoice {
+  std::wstring array;    // control-array name, "mnuFuHaoText1", "mnuGotoText"
+  int index = 0;         // element index, from 1
+  std::wstring caption;  // exactly as filled in, "&" and all
+  HWND bar = nullptr;
+  HWND targetWindow = nullptr;  // last foreground window that was not the bar
+};
+
+struct BarServices {
+  // Ctrl+Alt+C and Ctrl+Alt+V, bound to the bar's window; registered when
+  // the bar is created and removed when it closes.
+  std::function<void(HWND bar)> registerHotKeys;
+  std::function<void(HWND bar)> unregisterHotKeys;
+  // Capture modes 1 ("抓", mnuCap(1)), 2 and 3. The bar may be hidden and
+  // shown again by a capture.
+  std::function<void(int mode, HWND bar)> capture;
+  // Fills the list-backed menus and then the folder menus of the tree, at
+  // every load of the bar, before its menu is built. appPath ends with "\".
+  std::function<void(MenuTree& tree, const std::wstring& appPath)> fillMenus;
+  // A click on an element of a list-backed or folder menu.
+  std::function<void(const MenuChoice& choice)> chooseEntry;
+  // mnuInput: the statement input window.
+  std::function<void(HWND bar)> showStatementInput;
+};
+
+// What the bar asks of the program itself.
+struct BarHost {
+  std::function<void()> showHelp;
+  std::function<void()> showAbout;
+  std::function<void()> exitProgram;  // after the bar has closed itself
+};
+
+}  // namespace velmora

@@ -1,0 +1,116 @@
+#include "velmora/info/brand_panel.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/maker.h"
+#include "ui/system.h"
+#include "velmora/info/help_text.h"
+
+namespace velmora {
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr UINT kLinkHover = WM_APP + 1;  // wParam: the label's id
+
+constexpr const wchar_t* kProgramsText1 =
+    L"Kelvo软件之一：Arcmeter\r\n计算圆和圆弧的周长、面积、弦长及钢板重量。\r\n"
+    L"Chaincalc\r\n四行连续加减乘除，边输入边出结果。";
+constexpr const wchar_t* kProgramsText2 =
+    L"Kelvo软件之二：Lmtdcalc\r\n换热器平均温差计算。\r\n"
+    L"插值、计时\r\n线性插值和秒表，随Velmora一起提供。";
+
+// Tells the window when the pointer is over a link label; the labels take
+// the mouse, so the window itself would not see it.
+LRESULT CALLBACK LinkLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_MOUSEMOVE) {
+    SendMessageW(GetParent(label), kLinkHover, static_cast<WPARAM>(GetDlgCtrlID(label)), 0);
+  } else if (message == WM_SETCURSOR) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return TRUE;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(label, LinkLabel, 1);
+  }
+  return DefSubclassProc(label, message, wParam, lParam);
+}
+
+}  // namespace
+
+void BrandWindow::CreateControls(const BrandLayout& l) {
+  using ui::ControlKind;
+  static const std::wstring web = std::wstring(L"Web:") + maker::kWebAddress;
+  static const std::wstring mail = L"Email:" + ShownMailAddress(maker::kMailAddress);
+  static const std::wstring qq = std::wstring(L"QQ:") + maker::kQqNumber;
+  const auto& f = l.frame1;
+  // The boxes come before the frame so that they are drawn over it.
+  const ui::ControlSpec table[] = {
+      {kLabel1, ControlKind::Label, L"Velmora", l.label1.left, l.label1.top, l.label1.width, l.label1.height},
+      {kLblVersion, ControlKind::Label, L"", l.lblVersion.left, l.lblVersion.top, l.lblVersion.width,
+       l.lblVersion.height},
+      {kLabWeb, ControlKind::Label, web.c_str(), l.labWeb.left, l.labWeb.top, l.labWeb.width, l.labWeb.height},
+      {kLabEmail, ControlKind::Label, mail.c_str(), l.labEmail.left, l.labEmail.top, l.labEmail.width,
+       l.labEmail.height},
+      {kLabQQ, ControlKind::Label, qq.c_str(), l.labQQ.left, l.labQQ.top, l.labQQ.width, l.labQQ.height},
+      {kText1, ControlKind::MultiLineEdit, kProgramsText1, f.left + 135, f.top + 195, 4200, 1665, ES_READONLY},
+      {kText2, ControlKind::MultiLineEdit, kProgramsText2, f.left + 4440, f.top + 195, 4200, 1665, ES_READONLY},
+      {kFrame1, ControlKind::Frame, L"", f.left, f.top, f.width, f.height},
+      {kLbl, ControlKind::Label, l.message, l.lbl.left, l.lbl.top, l.lbl.width, l.lbl.height},
+  };
+  controls_.Create(Handle(), table, {L"宋体", 105});
+  controls_.SetFont(kLabel1, {L"MS Sans Serif", 240, true});
+  controls_.SetFont(kLblVersion, {L"隶书", l.versionTenthsOfPoint});
+  for (int id : {kLabWeb, kLabEmail, kLabQQ}) controls_.SetFont(id, {L"宋体", 135});
+  for (int id : {kText1, kText2}) controls_.SetFont(id, {L"MS Sans Serif", 120});
+  for (int id : {kLabWeb, kLabEmail}) {
+    controls_.SetTextColor(id, kBlack);
+    SetWindowSubclass(controls_.Get(id), LinkLabel, 1, 0);
+  }
+  ui::SetText(controls_.Get(kLblVersion), SplashVersionText(ui::ProgramVersionText()));
+}
+
+void BrandWindow::ShowBarAndClose() {
+  if (showBar_) showBar_();
+  Destroy();
+}
+
+void BrandWindow::Hover(LinkHover::Over where) {
+  const bool webWas = links_.WebBlue(), mailWas = links_.MailBlue();
+  links_.Move(where);
+  if (links_.WebBlue() != webWas) controls_.SetTextColor(kLabWeb, links_.WebBlue() ? kBlue : kBlack);
+  if (links_.MailBlue() != mailWas) controls_.SetTextColor(kLabEmail, links_.MailBlue() ? kBlue : kBlack);
+}
+
+void BrandWindow::OnCommand(int id, int code, HWND) {
+  if (code != STN_CLICKED) return;
+  // Failures to open a browser or a mail program are not reported.
+  if (id == kLabWeb) ui::ShellOpen(Handle(), maker::kWebAddress);
+  if (id == kLabEmail) ui::ShellOpen(Handle(), maker::kMailAddress);
+  if (id == kLblVersion) ShowBarAndClose();
+}
+
+LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kLinkHover:
+      Hover(wParam == kLabWeb ? LinkHover::Over::Web : LinkHover::Over::Mail);
+      return 0;
+    case WM_MOUSEMOVE:
+      Hover(LinkHover::Over::Background);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+      if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
+                                            Background(), BackgroundBrush())) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_CLOSE:
+      ShowBarAndClose();
+      return 0;
+    default: break;
+  }
+  return Window::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace velmora

@@ -1,0 +1,29 @@
+#pragma once
+// The user manual: the program's name, version and maker, and the help text.
+
+#include <functional>
+
+#include "ui/controls.h"
+#include "ui/window.h"
+
+namespace velmora {
+
+class HelpWindow : public ui::Window {
+ public:
+  // showAbout: opens the about window beside this one.
+  explicit HelpWindow(std::function<void()> showAbout) : showAbout_(std::move(showAbout)) {}
+  bool Open();
+
+  enum : int { kCmdOK = 101, kCmdAbout, kLabel1, kLblVersion, kLabWeb, kLabEmai, kLabQQ, kTxtHelp };
+
+ private:
+  void OnCreate() override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnDpiChanged(UINT dpi) override { controls_.Relayout(dpi); }
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  std::function<void()> showAbout_;
+  ui::ControlSet controls_;
+};
+
+}  // namespace velmora
