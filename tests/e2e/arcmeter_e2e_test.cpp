@@ -45,7 +45,7 @@ class ArcmeterE2E : public ::testing::Test {
 
   HWND Box(Edit e) const { return edits_[e]; }
   std::wstring Shows(Edit e, const std::wstring& expected) const { return e2e::WaitForText(Box(e), expected); }
-  HWND Option(const std::wstring& caption) const { return e2e::ChildWithText(window_, L"Button", caption); }
+  HWND Button(const std::wstring& caption) const { return e2e::ChildWithText(window_, L"Button", caption); }
 
   e2e::Program program_{e2e::DistPath(L"Kelvo软件/Arcmeter.exe")};
   HWND window_ = nullptr;
@@ -57,8 +57,8 @@ TEST_F(ArcmeterE2E, OpensCentredResizableInCircleModeWithOnlyTheDensity) {
     EXPECT_EQ(e2e::TextOf(edits_[e]), e == kDensity ? L"7850" : L"") << "box " << e;
   }
   EXPECT_FALSE(IsWindowEnabled(Box(kAngle)));
-  EXPECT_EQ(SendMessageW(Option(L"圆"), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(SendMessageW(Option(L"弧  圆心角(·)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(Button(L"圆"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Button(L"弧  圆心角(·)"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   RECT client;
   GetClientRect(window_, &client);
@@ -84,7 +84,7 @@ TEST_F(ArcmeterE2E, CircleThenArcThenCircleAgain) {
   EXPECT_EQ(Shows(kArcLength, L"0.00"), L"0.00");
   EXPECT_EQ(Shows(kChord, L"0.00"), L"0.00");
 
-  e2e::Click(Option(L"弧  圆心角(·)"));
+  e2e::Click(Button(L"弧  圆心角(·)"));
   EXPECT_TRUE(IsWindowEnabled(Box(kAngle)));
   e2e::ReplaceText(Box(kAngle), L"90");
   EXPECT_EQ(Shows(kArea, L"78.5398"), L"78.5398");
@@ -93,7 +93,7 @@ TEST_F(ArcmeterE2E, CircleThenArcThenCircleAgain) {
   EXPECT_EQ(Shows(kChord, L"14.1421"), L"14.1421");
   EXPECT_EQ(Shows(kWeight, L"0.006"), L"0.006");
 
-  e2e::Click(Option(L"圆"));
+  e2e::Click(Button(L"圆"));
   EXPECT_EQ(Shows(kArea, L"314.1593"), L"314.1593");
   EXPECT_EQ(Shows(kPerimeter, L"62.8319"), L"62.8319");
   EXPECT_FALSE(IsWindowEnabled(Box(kAngle)));
@@ -133,7 +133,7 @@ TEST_F(ArcmeterE2E, OutputsTypedOverComeBackAndOverflowIsReadable) {
 }
 
 TEST_F(ArcmeterE2E, HelpGreetsAndExitEndsTheProgram) {
-  e2e::Click(Option(L"帮助"));
+  e2e::Click(Button(L"帮助"));
   HWND box = nullptr;
   for (int i = 0; i < 100 && !box; ++i, e2e::Settle(50)) box = e2e::FindWindowOf(program_.Id(), L"#32770");
   ASSERT_NE(box, nullptr);
@@ -144,7 +144,7 @@ TEST_F(ArcmeterE2E, HelpGreetsAndExitEndsTheProgram) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   e2e::Settle(300);
 
-  e2e::Click(Option(L"退出"));
+  e2e::Click(Button(L"退出"));
   EXPECT_TRUE(program_.WaitForExit(10000));
 }
 
