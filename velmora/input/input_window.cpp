@@ -1,0 +1,304 @@
+#include "velmora/input/input_window.h"
+
+#include <string_view>
+
+#include "velmora/app/keystroke.h"
+#include "velmora/app/word_list_file.h"
+
+namespace velmora {
+namespace {
+
+constexpr COLORREF kBackground = RGB(192, 192, 255);
+constexpr COLORREF kListColour = RGB(255, 192, 255);
+constexpr UINT_PTR kTimer2 = 2;
+constexpr UINT kTrackingMilliseconds = 500;
+constexpr double kRaiseWait = 0.3;  // seconds for the target to become active
+
+constexpr int kClientWidth = 12240;
+constexpr int kClientHeight = 9060;
+
+constexpr ui::FontSpec kFormFont{L"宋体", 90};
+constexpr ui::FontSpec kBrowserFont{L"MS Serif", 90};
+
+// The bottom bar's controls are placed inside it: their table positions are
+// the bar's design position plus their own.
+constexpr int kFrameLeft = 360;
+constexpr int kFrameTop = 8355;
+
+struct Placed {
+  int id;
+  int left, top, width, height;
+  bool inFrame;
+};
+
+// Drive1, Dir1 and File1 are made by the browsing lists themselves and placed
+// from here; List1, File1 and Frame1 then follow the window's size.
+constexpr Placed kPlaces[] = {
+    {InputWindow::kDrive1, 210, 60, 2535, 315, false},
+    {InputWindow::kDir1, 210, 420, 2535, 2115, false},
+    {InputWindow::kLabel1, 255, 2190, 2055, 375, false},
+    {InputWindow::kLabel2, 0, 120, 975, 255, true},
+    {InputWindow::kList2, 720, 60, 2220, 240, true},
+    {InputWindow::kLabel3, 3480, 75, 4665, 360, true},
+    {InputWindow::kCmdSend, 8925, 0, 855, 375, true},
+    {InputWindow::kCommand2, 10455, 30, 1035, 375, true},
+};
+
+using ui::ControlKind;
+// Creation order is the tab order: the sentence list first.
+constexpr ui::ControlSpec kLayout[] = {
+    {InputWindow::kList1, ControlKind::ListBox, L"", 3045, 60, 9060, 7980},
+    {InputWindow::kLabel1, ControlKind::Label, L"请选择文件:", 255, 2190, 2055, 375},
+    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, 11760, 600},
+    {InputWindow::kLabel2, ControlKind::Label, L"发送给:", kFrameLeft + 0, kFrameTop + 120, 975, 255},
+    {InputWindow::kList2, ControlKind::ListBox, L"", kFrameLeft + 720, kFrameTop + 60, 2220, 240},
+    {InputWindow::kLabel3, ControlKind::Label,
+     L"说明:用鼠标激活要接收文字的窗口,再回来点击发送即可,可以发送到QQ,MSN,WORD,CAD.............",
+     kFrameLeft + 3480, kFrameTop + 75, 4665, 360},
+    {InputWindow::kCmdSend, ControlKind::Button, L"发送", kFrameLeft + 8925, kFrameTop + 0, 855, 375},
+    {InputWindow::kCommand2, ControlKind::Button, L"关闭", kFrameLeft + 10455, kFrameTop + 30, 1035, 375},
+};
+
+// The whole title, however long; the tracking rule cuts it.
+std::wstring WindowTitle(HWND window) {
+  if (!window) return {};
+  std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  const int n = GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+  title.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return title;
+}
+
+std::wstring ListText(HWND list, LRESULT index) {
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT n = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return text;
+}
+
+void Place(HWND control, const input::TwipsRect& r, UINT dpi) {
+  SetWindowPos(control, nullptr, ui::TwipsToPixels(r.left, dpi), ui::TwipsToPixels(r.top, dpi),
+               ui::TwipsToPixels(r.width, dpi), ui::TwipsToPixels(r.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+InputWindow::InputWindow(std::wstring sentenceFolder) : sentenceFolder_(std::move(sentenceFolder)) {}
+
+InputWindow& InputWindow::Shared() {
+  static InputWindow window(ui::ProgramFolder() + std::wstring(input::kSentenceFolder));
+  return window;
+}
+
+void InputWindow::Open() {
+  if (Exists()) {
+    ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(Handle());
+    BringWindowToTop(Handle());
+    return;
+  }
+  ui::WindowOptions options;
+  options.className = L"VelmoraInputWindow";
+  options.style = WS_OVERLAPPEDWINDOW;
+  options.clientWidthTwips = kClientWidth;
+  options.clientHeightTwips = kClientHeight;
+  options.placement = ui::Placement::CenterScreen;
+  options.background = kBackground;
+  if (!Create(options)) return;
+  ApplyResize();
+  Show(SW_SHOWNORMAL);
+  SetForegroundWindow(Handle());
+}
+
+void InputWindow::OnCreate() {
+  layout_ = {};
+  if (!listBrush_) listBrush_.reset(CreateSolidBrush(kListColour));
+  controls_ = std::make_unique<ui::ControlSet>();
+  controls_->Create(Handle(), kLayout, kFormFont);
+  CreateBrowsers();
+  ApplyFonts();
+  file1_.SetPattern(input::kSentencePattern);
+
+  // Until the sentence folder is set, the lists show the current folder;
+  // they stay there when it is missing.
+  if (dir1_.SetPath(L".")) {
+    drive1_.SelectDriveOf(dir1_.Path());
+    OnDir1Change();
+  }
+  if (drive1_.SelectDriveOf(sentenceFolder_)) OnDrive1Change();
+  if (dir1_.SetPath(sentenceFolder_)) OnDir1Change();
+  SetWindowTextW(Handle(), std::wstring(input::kInputCaption).c_str());
+  timer2_.Start(Handle(), kTimer2, kTrackingMilliseconds);
+}
+
+void InputWindow::CreateBrowsers() {
+  const HWND list1 = Control(kList1);
+  drive1_.Create(Handle(), kDrive1);
+  dir1_.Create(Handle(), kDir1);
+  file1_.Create(Handle(), kFile1);
+  // The tab order goes on from the sentence list to the browsing lists.
+  SetWindowPos(drive1_.Handle(), list1, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(dir1_.Handle(), drive1_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(file1_.Handle(), dir1_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void InputWindow::ApplyFonts() {
+  const UINT dpi = Dpi();
+  browserFont_ = ui::MakeFont(kBrowserFont, dpi);
+  fileFont_ = ui::MakeFont(kFormFont, dpi);
+  SendMessageW(drive1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(browserFont_.get()), TRUE);
+  dir1_.SetFont(browserFont_.get());
+  SendMessageW(file1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fileFont_.get()), TRUE);
+}
+
+void InputWindow::OnDpiChanged(UINT dpi) {
+  if (controls_) controls_->Relayout(dpi);
+  ApplyFonts();
+  PlaceControls();
+}
+
+void InputWindow::ApplyResize() {
+  RECT outer{};
+  if (!GetWindowRect(Handle(), &outer)) return;
+  const UINT dpi = Dpi();
+  layout_ = input::Resize(layout_, ui::PixelsToTwips(outer.right - outer.left, dpi),
+                          ui::PixelsToTwips(outer.bottom - outer.top, dpi));
+  PlaceControls();
+}
+
+void InputWindow::PlaceControls() const {
+  const UINT dpi = Dpi();
+  const int frameShift = layout_.frame1.top - kFrameTop;
+  for (const Placed& p : kPlaces) {
+    const int left = p.inFrame ? kFrameLeft + p.left : p.left;
+    const int top = p.inFrame ? kFrameTop + p.top + frameShift : p.top;
+    Place(Control(p.id), {left, top, p.width, p.height}, dpi);
+  }
+  Place(Control(kList1), layout_.list1, dpi);
+  Place(Control(kFile1), layout_.file1, dpi);
+  Place(Control(kFrame1), layout_.frame1, dpi);
+}
+
+void InputWindow::OnDestroy() {
+  timer2_.Stop();
+  controls_.reset();  // the controls are gone; their fonts go with the set
+}
+
+// ---- browsing ---------------------------------------------------------
+
+void InputWindow::OnDrive1Change() {
+  if (dir1_.SetPath(drive1_.Drive())) return OnDir1Change();
+  // Not ready: the drive list goes back to the drive the folders are on.
+  drive1_.SelectDriveOf(dir1_.Path());
+}
+
+void InputWindow::OnDir1Change() { file1_.SetPath(dir1_.Path()); }
+
+void InputWindow::OnFile1Click() {
+  const HWND list1 = Control(kList1);
+  SendMessageW(list1, LB_RESETCONTENT, 0, 0);
+  const std::wstring name = file1_.FileName();
+  if (name.empty()) return;
+  // A file that has gone or cannot be read gives the lines read so far, or none.
+  const words::ListLines lines = words::ReadWordListFile(input::JoinFilePath(dir1_.Path(), name));
+  SendMessageW(list1, WM_SETREDRAW, FALSE, 0);
+  for (const std::wstring& line : lines.lines) {
+    SendMessageW(list1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  SendMessageW(list1, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list1, nullptr, TRUE);
+}
+
+// ---- tracking and sending ---------------------------------------------
+
+void InputWindow::OnTimer(UINT_PTR id) {
+  if (id != kTimer2) return;
+  const HWND foreground = GetForegroundWindow();
+  const auto change = input::TrackForeground(foreground, WindowTitle(foreground));
+  if (!change) return;
+  inputTarget_ = change->target;
+  ShowTarget(change->title);
+}
+
+void InputWindow::ShowTarget(const std::wstring& title) const {
+  const HWND list2 = Control(kList2);
+  // Rewritten only when it changes, so the line does not flicker every tick.
+  if (SendMessageW(list2, LB_GETCOUNT, 0, 0) == 1 && SendMessageW(list2, LB_GETCURSEL, 0, 0) == 0 &&
+      ListText(list2, 0) == title) {
+    return;
+  }
+  SendMessageW(list2, LB_RESETCONTENT, 0, 0);
+  SendMessageW(list2, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+  SendMessageW(list2, LB_SETCURSEL, 0, 0);
+}
+
+void InputWindow::Send() {
+  BringWindowToTop(inputTarget_);  // no target, or a closed one: fails quietly
+  // Events keep flowing during the wait, so a tick, a click or even "关闭"
+  // may run here; the sentence is read only afterwards.
+  ui::Delay(kRaiseWait);
+  if (!Exists()) return;
+  const HWND list1 = Control(kList1);
+  const LRESULT selected = SendMessageW(list1, LB_GETCURSEL, 0, 0);
+  if (selected < 0) return;
+  try {
+    words::TypeKeystrokes(ListText(list1, selected));  // a refused key is skipped
+  } catch (...) {
+    // Out of memory for a huge sentence: it is simply not typed.
+  }
+}
+
+// ---- messages ---------------------------------------------------------
+
+void InputWindow::OnCommand(int id, int code, HWND) {
+  if (id == kDrive1 && code == CBN_SELCHANGE) {
+    OnDrive1Change();
+  } else if (id == kDir1 && code == LBN_DBLCLK) {
+    if (dir1_.OpenSelected()) OnDir1Change();
+  } else if (id == kFile1 && code == LBN_SELCHANGE) {
+    OnFile1Click();
+  } else if ((id == kList1 && code == LBN_DBLCLK) || (id == kCmdSend && code == BN_CLICKED)) {
+    Send();
+  } else if (id == kCommand2 && code == BN_CLICKED) {
+    Destroy();
+  }
+}
+
+LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED && controls_) ApplyResize();
+      return 0;
+    case WM_DRAWITEM:
+      if (wParam == kDir1) {
+        dir1_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
+    case WM_CTLCOLORLISTBOX: {
+      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      if (id == kList1 || id == kList2 || id == kFile1) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), kListColour);
+        return reinterpret_cast<LRESULT>(listBrush_.get());
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (controls_) {
+        if (HBRUSH brush = controls_->Colorize(message, reinterpret_cast<HDC>(wParam),
+                                               reinterpret_cast<HWND>(lParam), Background(), BackgroundBrush())) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
+      break;
+    default:
+      break;
+  }
+  return Window::OnMessage(message, wParam, lParam);
+}
+
+void OpenStatementWindow() { InputWindow::Shared().Open(); }
+
+}  // namespace velmora
