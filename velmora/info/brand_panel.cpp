@@ -38,9 +38,26 @@ LRESULT CALLBACK LinkLabel(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
+void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font) {
+  const HWND control = controls.Get(id);
+  const std::wstring text = ui::GetText(control);
+  RECT room{};
+  GetClientRect(control, &room);
+  const UINT dpi = GetDpiForWindow(control);
+  ui::WindowDc dc(control);
+  for (; font.tenthsOfPoint > 60; font.tenthsOfPoint -= 5) {
+    const ui::Font made = ui::MakeFont(font, dpi);
+    const ui::SelectionGuard select(dc.get(), made.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    if (size.cx <= room.right && size.cy <= room.bottom) break;
+  }
+  controls.SetFont(id, font);
+}
+
 void BrandWindow::CreateControls(const BrandLayout& l) {
   using ui::ControlKind;
-  static const std::wstring web = std::wstring(L"Web:") + maker::kWebAddress;
+  static const std::wstring web = L"Web:" + ShownWebAddress(maker::kWebAddress);
   static const std::wstring mail = L"Email:" + ShownMailAddress(maker::kMailAddress);
   static const std::wstring qq = std::wstring(L"QQ:") + maker::kQqNumber;
   const auto& f = l.frame1;
@@ -60,14 +77,15 @@ void BrandWindow::CreateControls(const BrandLayout& l) {
   };
   controls_.Create(Handle(), table, {L"宋体", 105});
   controls_.SetFont(kLabel1, {L"MS Sans Serif", 240, true});
-  controls_.SetFont(kLblVersion, {L"隶书", l.versionTenthsOfPoint});
-  for (int id : {kLabWeb, kLabEmail, kLabQQ}) controls_.SetFont(id, {L"宋体", 135});
-  for (int id : {kText1, kText2}) controls_.SetFont(id, {L"MS Sans Serif", 120});
+  ui::SetText(controls_.Get(kLblVersion), SplashVersionText(ui::ProgramVersionText()));
+  FitFont(controls_, kLblVersion, {L"隶书", l.versionTenthsOfPoint});
+  for (int id : {kLabWeb, kLabEmail, kLabQQ}) FitFont(controls_, id, {L"宋体", 135});
+  // A face with Chinese glyphs: the boxes' text is Chinese.
+  for (int id : {kText1, kText2}) controls_.SetFont(id, {L"宋体", 120});
   for (int id : {kLabWeb, kLabEmail}) {
     controls_.SetTextColor(id, kBlack);
     SetWindowSubclass(controls_.Get(id), LinkLabel, 1, 0);
   }
-  ui::SetText(controls_.Get(kLblVersion), SplashVersionText(ui::ProgramVersionText()));
 }
 
 void BrandWindow::ShowBarAndClose() {
@@ -99,12 +117,19 @@ LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Hover(LinkHover::Over::Background);
       return 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLOREDIT: {
+      const HWND control = reinterpret_cast<HWND>(lParam);
+      // The read-only boxes keep a text box's white.
+      if (control == controls_.Get(kText1) || control == controls_.Get(kText2)) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      }
       if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                                             Background(), BackgroundBrush())) {
         return reinterpret_cast<LRESULT>(brush);
       }
       break;
+    }
     case WM_CLOSE:
       ShowBarAndClose();
       return 0;

@@ -45,4 +45,8 @@ class BrandWindow : public ui::Window {
   LinkHover links_;
 };
 
+// Sets a control's font, made smaller where needed so that its text fits in
+// one line of the control (the maker's addresses are longer than the labels).
+void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font);
+
 }  // namespace velmora

@@ -74,6 +74,13 @@ TEST(HelpText, HasItsStructureInOrder) {
   }
 }
 
+TEST(HelpText, ShowsTheWebAddressWithoutItsScheme) {
+  EXPECT_EQ(ShownWebAddress(L"https://www.example.com/"), L"www.example.com");
+  EXPECT_EQ(ShownWebAddress(L"http://example.com/tools/"), L"example.com/tools/");
+  EXPECT_EQ(ShownWebAddress(L"www.example.com"), L"www.example.com");
+  EXPECT_EQ(ShownWebAddress(L"/"), L"/");
+}
+
 TEST(HelpText, ShowsTheMailAddressWithoutItsScheme) {
   EXPECT_EQ(ShownMailAddress(L"mailto:a@b.example"), L"a@b.example");
   EXPECT_EQ(ShownMailAddress(L"a@b.example"), L"a@b.example");

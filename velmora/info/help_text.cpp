@@ -10,12 +10,21 @@ std::wstring ShownMailAddress(std::wstring_view mailTarget) {
   return std::wstring(mailTarget);
 }
 
+std::wstring ShownWebAddress(std::wstring_view address) {
+  const std::size_t scheme = address.find(L"://");
+  if (scheme != std::wstring_view::npos) address.remove_prefix(scheme + 3);
+  if (address.size() > 1 && address.back() == L'/' && address.find(L'/') == address.size() - 1) {
+    address.remove_suffix(1);
+  }
+  return std::wstring(address);
+}
+
 std::wstring HelpText() {
   const std::wstring lines[] = {
       L"本软件是Tesmarin的一部分，以下是Tesmarin的说明：",
       L"\tTesmarin程序说明  V1.1",
       L"\t作者：Kelvo工作室",
-      std::wstring(L"\t主页：") + maker::kWebAddress,
+      L"\t主页：" + ShownWebAddress(maker::kWebAddress),
       L"\t邮箱：" + ShownMailAddress(maker::kMailAddress),
       std::wstring(L"\tQQ：") + maker::kQqNumber,
       L"\t日期：2026年12月",

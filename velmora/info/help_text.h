@@ -13,4 +13,8 @@ std::wstring HelpText();
 // shell needs to open a new mail.
 std::wstring ShownMailAddress(std::wstring_view mailTarget);
 
+// A web address as shown to the user: the host and path, without the scheme
+// and without a lone trailing "/".
+std::wstring ShownWebAddress(std::wstring_view address);
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include "ui/maker.h"
 #include "ui/system.h"
+#include "velmora/info/brand_panel.h"
 #include "velmora/info/brand_rules.h"
 #include "velmora/info/help_text.h"
 
@@ -23,7 +24,7 @@ bool HelpWindow::Open() {
 
 void HelpWindow::OnCreate() {
   using ui::ControlKind;
-  const std::wstring web = std::wstring(L"Web:") + maker::kWebAddress;
+  const std::wstring web = L"Web:" + ShownWebAddress(maker::kWebAddress);
   const std::wstring mail = L"Email:" + ShownMailAddress(maker::kMailAddress);
   const std::wstring qq = std::wstring(L"QQ:") + maker::kQqNumber;
   const std::wstring help = HelpText();
@@ -40,9 +41,9 @@ void HelpWindow::OnCreate() {
   };
   controls_.Create(Handle(), table, {L"宋体", 90});
   controls_.SetFont(kLabel1, {L"MS Sans Serif", 240, true});
-  controls_.SetFont(kLblVersion, {L"隶书", 150});
-  for (int id : {kLabWeb, kLabEmai, kLabQQ}) controls_.SetFont(id, {L"宋体", 135});
   ui::SetText(controls_.Get(kLblVersion), HelpVersionText(ui::ProgramVersionText()));
+  FitFont(controls_, kLblVersion, {L"隶书", 150});
+  for (int id : {kLabWeb, kLabEmai, kLabQQ}) FitFont(controls_, id, {L"宋体", 135});
   SetFocus(controls_.Get(kCmdOK));
 }
 
