@@ -15,12 +15,9 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr UINT kLinkHover = WM_APP + 1;  // wParam: the label's id
 
-constexpr const wchar_t* kProgramsText1 =
-    L"Kelvo软件之一：Arcmeter\r\n计算圆和圆弧的周长、面积、弦长及钢板重量。\r\n"
-    L"Chaincalc\r\n四行连续加减乘除，边输入边出结果。";
-constexpr const wchar_t* kProgramsText2 =
-    L"Kelvo软件之二：Lmtdcalc\r\n换热器平均温差计算。\r\n"
-    L"插值、计时\r\n线性插值和秒表，随Velmora一起提供。";
+// The maker's other programs, all in the folder "Kelvo软件".
+constexpr const wchar_t* kProgramsText1 = L"Arcmeter\r\n圆、圆弧周长面积及板重\r\nChaincalc\r\n四行连续加减乘除";
+constexpr const wchar_t* kProgramsText2 = L"Lmtdcalc\r\n换热器平均温差计算\r\n插值  计时\r\n线性插值与秒表";
 
 // Tells the window when the pointer is over a link label; the labels take
 // the mouse, so the window itself would not see it.
