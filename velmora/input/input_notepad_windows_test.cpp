@@ -100,6 +100,59 @@ std::wstring List2Text(HWND helper) {
   return items.size() == 1 ? items.front() : L"<" + std::to_wstring(items.size()) + L" entries>";
 }
 
+// A top-level edit window of this process as the target: activated, it has
+// the keyboard focus itself.
+class EditTarget {
+ public:
+  EditTarget() {
+    window_ = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 40, 40, 500, 200,
+                              nullptr, nullptr, nullptr, nullptr);
+  }
+  EditTarget(const EditTarget&) = delete;
+  EditTarget& operator=(const EditTarget&) = delete;
+  ~EditTarget() { DestroyWindow(window_); }
+  HWND Window() const { return window_; }
+  void Activate() const { SetForegroundWindow(window_); }
+  std::wstring Text() const { return testing::WindowText(window_); }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+HWND g_sentences = nullptr;
+
+void CALLBACK SelectSecondSentence(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  SendMessageW(g_sentences, LB_SETCURSEL, 1, 0);
+}
+
+TEST(StatementWindowSending, TheSentenceIsReadAfterTheWaitAndNothingWithoutASelection) {
+  words::testing::ScratchFolder scratch;
+  scratch.Write(L"两句.txt", testing::ToCodePage936(L"第一句\r\n第二句\r\n"));
+  EditTarget target;
+  InputWindow helper(scratch.Path());
+  helper.Open();
+  const HWND hwnd = helper.Handle();
+  target.Activate();
+  ASSERT_TRUE(PumpUntil([&] { return helper.InputTarget() == target.Window(); }));
+  SetForegroundWindow(hwnd);
+  testing::ClickFile(hwnd, L"两句.txt");
+  g_sentences = GetDlgItem(hwnd, InputWindow::kList1);
+
+  // No sentence selected: the target comes forward, nothing is typed.
+  SendMessageW(GetDlgItem(hwnd, InputWindow::kCmdSend), BM_CLICK, 0, 0);
+  testing::Pump(500);
+  EXPECT_EQ(target.Text(), L"");
+
+  // The selection moves to the second sentence during the wait.
+  SetForegroundWindow(hwnd);
+  SendMessageW(g_sentences, LB_SETCURSEL, 0, 0);
+  SetTimer(nullptr, 0, 50, &SelectSecondSentence);
+  SendMessageW(GetDlgItem(hwnd, InputWindow::kCmdSend), BM_CLICK, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return target.Text() == L"第二句"; })) << testing::ToCodePage936(target.Text());
+  helper.Destroy();
+}
+
 TEST(StatementWindowWithNotepad, TracksNotepadAndTypesTheChosenSentenceExactly) {
   const std::wstring first = L"压力容器按GB150制造，水压试验1.25P！";
   const std::wstring second = L"a+b^c%d~{e}(f) α≤β ±5% “引号” ‰";

@@ -20,6 +20,15 @@ constexpr int kClientHeight = 9060;
 constexpr ui::FontSpec kFormFont{L"宋体", 90};
 constexpr ui::FontSpec kBrowserFont{L"MS Serif", 90};
 
+// MS Serif has no Chinese characters; asking for the GB2312 character set
+// lets the system take its face where it can and a Chinese one for folder
+// names that need it.
+ui::Font MakeBrowserFont(UINT dpi) {
+  const int height = -MulDiv(kBrowserFont.tenthsOfPoint, static_cast<int>(dpi), 720);
+  return ui::Font(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, kBrowserFont.face));
+}
+
 // The bottom bar's controls are placed inside it: their table positions are
 // the bar's design position plus their own.
 constexpr int kFrameLeft = 360;
@@ -48,8 +57,8 @@ using ui::ControlKind;
 // Creation order is the tab order: the sentence list first.
 constexpr ui::ControlSpec kLayout[] = {
     {InputWindow::kList1, ControlKind::ListBox, L"", 3045, 60, 9060, 7980},
-    {InputWindow::kLabel1, ControlKind::Label, L"请选择文件:", 255, 2190, 2055, 375},
-    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, 11760, 600},
+    {InputWindow::kLabel1, ControlKind::Label, L"请选择文件:", 255, 2190, 2055, 375, WS_CLIPSIBLINGS},
+    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, 11760, 600, WS_CLIPSIBLINGS},
     {InputWindow::kLabel2, ControlKind::Label, L"发送给:", kFrameLeft + 0, kFrameTop + 120, 975, 255},
     {InputWindow::kList2, ControlKind::ListBox, L"", kFrameLeft + 720, kFrameTop + 60, 2220, 240},
     {InputWindow::kLabel3, ControlKind::Label,
@@ -141,11 +150,17 @@ void InputWindow::CreateBrowsers() {
   SetWindowPos(drive1_.Handle(), list1, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(dir1_.Handle(), drive1_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(file1_.Handle(), dir1_.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The label reaches into the folder list and the bar surrounds its
+  // controls: both lie beneath everything else, so the list covers the
+  // label's lower part and the bar never paints over what it holds.
+  for (const int id : {kLabel1, kFrame1}) {
+    SetWindowPos(Control(id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void InputWindow::ApplyFonts() {
   const UINT dpi = Dpi();
-  browserFont_ = ui::MakeFont(kBrowserFont, dpi);
+  browserFont_ = MakeBrowserFont(dpi);
   fileFont_ = ui::MakeFont(kFormFont, dpi);
   SendMessageW(drive1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(browserFont_.get()), TRUE);
   dir1_.SetFont(browserFont_.get());

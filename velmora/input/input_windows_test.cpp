@@ -255,3 +255,32 @@ TEST(StatementWindow, TheSharedWindowOpensOnceAndComesForward) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Not a check: keeps the window up with sentences and a target for a
+// screenshot (run with --gtest_also_run_disabled_tests).
+TEST(StatementWindowLook, DISABLED_StaysOpenForAScreenshot) {
+  words::testing::ScratchFolder scratch;
+  CreateDirectoryW((scratch.Path() + L"语句").c_str(), nullptr);
+  scratch.Write(L"语句\\技术条件.txt",
+                ToCodePage936(L"设备按GB150-2011《压力容器》制造、检验和验收\r\n\r\n水压试验压力1.25P，保压30分钟\r\n"
+                              L"焊接接头100%射线检测，II级合格"));
+  scratch.Write(L"语句\\常用回复.txt", ToCodePage936(L"收到，谢谢！\r\n"));
+  InputWindow window(scratch.Path() + L"语句\\");
+  window.Open();
+  const HWND other = CreateWindowExW(0, L"STATIC", L"无标题 - 记事本", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300,
+                                     200, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  PumpUntil([&] { return window.InputTarget() == other; });
+  window.Open();
+  ClickFile(window.Handle(), L"技术条件.txt");
+  SendMessageW(GetDlgItem(window.Handle(), InputWindow::kList1), LB_SETCURSEL, 2, 0);
+  testing::Pump(12000);
+  window.Destroy();
+  DestroyWindow(other);
+}
+
+}  // namespace
+}  // namespace velmora
