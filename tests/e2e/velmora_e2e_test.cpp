@@ -258,6 +258,20 @@ TEST_F(VelmoraE2E, AboutVersionLabelBringsTheBarBackAfterEsc) {
   EXPECT_TRUE(GetWindowLongW(again, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(VelmoraE2E, AKeyClosesTheAboutWindowAndLeavesTheBar) {
+  const HWND bar = BarByVersionClick();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_NE(OpenMenuWithCai(bar), nullptr);
+  e2e::PressKey(VK_DOWN);
+  e2e::PressKey(VK_RETURN);
+  const HWND about = WaitFor(Pid(), L"VelmoraAbout");
+  ASSERT_NE(about, nullptr);
+  e2e::BringToFront(about);
+  e2e::PressKey('A');
+  EXPECT_TRUE(WaitGone(Pid(), L"VelmoraAbout"));
+  EXPECT_EQ(WindowsOf(Pid(), L"VelmoraBar").size(), 1u);
+}
+
 TEST_F(VelmoraE2E, ExitEndsTheProgramWithHelpAndAboutOpen) {
   const HWND bar = BarByVersionClick();
   ASSERT_NE(bar, nullptr);
