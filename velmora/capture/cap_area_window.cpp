@@ -1,0 +1,259 @@
+#include "velmora/capture/cap_area_window.h"
+
+#include <windowsx.h>
+
+#include <memory>
+#include <vector>
+
+#include "ui/controls.h"
+#include "velmora/capture/cap_area_crop.h"
+#include "velmora/capture/capture_save.h"
+
+namespace capture {
+namespace {
+
+constexpr wchar_t kPickerClass[] = L"VelmoraCapArea";
+constexpr wchar_t kPrompt[] = L"请选择要抓取的窗口并拖动:";
+constexpr COLORREF kPromptColor = RGB(255, 192, 255);
+constexpr COLORREF kFrameColor = RGB(0, 255, 0);
+constexpr int kPromptLeftTwips = 60, kPromptTopTwips = 60;
+constexpr int kPromptWidthTwips = 3135, kPromptHeightTwips = 375;
+constexpr ui::FontSpec kPromptFont{L"宋体", 120};
+
+unsigned ButtonsOf(WPARAM keys) {
+  unsigned buttons = kNoButton;
+  if (keys & MK_LBUTTON) buttons |= kLeftButton;
+  if (keys & MK_RBUTTON) buttons |= kRightButton;
+  if (keys & MK_MBUTTON) buttons |= kMiddleButton;
+  if (keys & MK_XBUTTON1) buttons |= kXButton1;
+  if (keys & MK_XBUTTON2) buttons |= kXButton2;
+  return buttons;
+}
+
+std::vector<std::unique_ptr<CapAreaWindow>>& Pickers() {
+  static std::vector<std::unique_ptr<CapAreaWindow>> pickers;
+  return pickers;
+}
+
+// Closed pickers are dropped at the next opening, never from inside their
+// own window procedure.
+void DropClosedPickers() {
+  std::erase_if(Pickers(), [](const std::unique_ptr<CapAreaWindow>& p) { return !p->Exists(); });
+}
+
+CapAreaWindow& SharedPicker() {
+  static CapAreaWindow shared;
+  return shared;
+}
+
+}  // namespace
+
+CapAreaWindow::~CapAreaWindow() { Destroy(); }
+
+bool CapAreaWindow::Open() {
+  if (Exists()) {
+    Show(SW_SHOWMAXIMIZED);
+    SetForegroundWindow(Handle());
+    return true;
+  }
+  const PhysicalPixelsScope physical;
+  // Frozen before the window exists, so neither the picker nor its prompt
+  // can be in the picture.
+  background_ = CaptureScreen();
+  model_.Load();
+  framed_ = false;
+  copied_ = false;
+  lastSave_ = {};
+  ui::WindowOptions options;
+  options.className = kPickerClass;
+  options.style = WS_POPUP | WS_CLIPCHILDREN;
+  options.placement = ui::Placement::Explicit;
+  if (!Create(options)) return false;
+  SetWindowPos(Handle(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Show(SW_SHOWMAXIMIZED);
+  SetForegroundWindow(Handle());
+  UpdateWindow(Handle());
+  timer1_.Start(Handle(), kIdleTimerId, 1000);
+  return true;
+}
+
+void CapAreaWindow::OnCreate() {
+  const UINT dpi = Dpi();
+  promptBrush_ = ui::Brush(CreateSolidBrush(kPromptColor));
+  txtPos_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", kPrompt, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                            ui::TwipsToPixels(kPromptLeftTwips, dpi), ui::TwipsToPixels(kPromptTopTwips, dpi),
+                            ui::TwipsToPixels(kPromptWidthTwips, dpi), ui::TwipsToPixels(kPromptHeightTwips, dpi),
+                            Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  MakePromptFont();
+}
+
+void CapAreaWindow::MakePromptFont() {
+  ui::Font font = ui::MakeFont(kPromptFont, Dpi());
+  if (txtPos_) SendMessageW(txtPos_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  promptFont_ = std::move(font);  // the old font goes only after the box has let go of it
+}
+
+void CapAreaWindow::OnDestroy() {
+  timer1_.Stop();
+  // The pictures go with the window; the box is already gone with it.
+  background_ = Picture();
+  txtPos_ = nullptr;
+  promptFont_.reset();
+  promptBrush_.reset();
+  framed_ = false;
+}
+
+LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the frozen picture covers the whole window
+    case WM_GETMINMAXINFO: {
+      // Maximised means the whole primary screen, over the taskbar too,
+      // so that the window's pixels line up with the screen's.
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMaxPosition = {0, 0};
+      info->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      return 0;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == txtPos_ && promptBrush_) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), kPromptColor);
+        return reinterpret_cast<LRESULT>(promptBrush_.get());
+      }
+      break;
+    case WM_DPICHANGED:
+      Window::OnMessage(message, wParam, lParam);
+      MakePromptFont();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_XBUTTONDBLCLK:
+      OnPress(lParam);
+      return message == WM_XBUTTONDOWN || message == WM_XBUTTONDBLCLK;
+    case WM_MOUSEMOVE:
+      OnMove(wParam, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_XBUTTONUP:
+      OnRelease(lParam);
+      return message == WM_XBUTTONUP;
+  }
+  return Window::OnMessage(message, wParam, lParam);
+}
+
+POINT CapAreaWindow::ClientOrigin() const {
+  POINT origin{0, 0};
+  ClientToScreen(Handle(), &origin);
+  return origin;
+}
+
+// The frozen picture is the screen from its top-left corner, so a point of
+// the window is a point of the picture once moved by the window's origin.
+PickPoint CapAreaWindow::PicturePoint(LPARAM lParam) const {
+  const POINT origin = ClientOrigin();
+  return {GET_X_LPARAM(lParam) + origin.x, GET_Y_LPARAM(lParam) + origin.y};
+}
+
+void CapAreaWindow::Paint() {
+  const ui::PaintScope paint(Handle());
+  const RECT& r = paint.area();
+  const POINT origin = ClientOrigin();
+  PatBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
+  if (background_) {
+    const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
+    const ui::SelectionGuard selected(memory.get(), background_.Bitmap());
+    if (background_.Palette()) {
+      SelectPalette(paint.dc(), background_.Palette(), TRUE);
+      RealizePalette(paint.dc());
+    }
+    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left + origin.x,
+           r.top + origin.y, SRCCOPY);
+  }
+  if (!framed_) return;
+  const ui::Pen pen(CreatePen(PS_SOLID, 1, kFrameColor));
+  const ui::SelectionGuard penSelected(paint.dc(), pen.get());
+  const ui::SelectionGuard hollow(paint.dc(), GetStockObject(NULL_BRUSH));
+  // Both corners lie on the outline.
+  Rectangle(paint.dc(), frame_.left - origin.x, frame_.top - origin.y, frame_.right - origin.x + 1,
+            frame_.bottom - origin.y + 1);
+}
+
+void CapAreaWindow::RedrawFrameEdges(const FrameCorners& f) const {
+  const POINT origin = ClientOrigin();
+  const int l = f.left - origin.x, t = f.top - origin.y, r = f.right - origin.x + 1, b = f.bottom - origin.y + 1;
+  const RECT edges[] = {{l, t, r, t + 1}, {l, b - 1, r, b}, {l, t, l + 1, b}, {r - 1, t, r, b}};
+  for (const RECT& edge : edges) InvalidateRect(Handle(), &edge, FALSE);
+}
+
+void CapAreaWindow::OnPress(LPARAM lParam) {
+  const auto box = model_.Press(PicturePoint(lParam), PickerMetrics::ForDpi(Dpi()));
+  if (!box) return;
+  // The release must come back here even if the pointer leaves the window.
+  SetCapture(Handle());
+  const POINT origin = ClientOrigin();
+  if (txtPos_) MoveWindow(txtPos_, box->left - origin.x, box->top - origin.y, box->width, box->height, TRUE);
+}
+
+void CapAreaWindow::OnMove(WPARAM wParam, LPARAM lParam) {
+  const auto shown = model_.Move(PicturePoint(lParam), ButtonsOf(wParam));
+  if (!shown) return;
+  if (txtPos_) SetWindowTextW(txtPos_, shown->sizeText.c_str());
+  if (framed_) RedrawFrameEdges(frame_);  // the old frame is wiped back to the picture
+  frame_ = shown->frame;
+  framed_ = true;
+  RedrawFrameEdges(frame_);
+  UpdateWindow(Handle());
+}
+
+void CapAreaWindow::OnRelease(LPARAM lParam) {
+  const auto rect = model_.Release(PicturePoint(lParam));
+  if (!rect) return;
+  if (GetCapture() == Handle()) ReleaseCapture();
+  TakePick(*rect);
+}
+
+void CapAreaWindow::TakePick(const PickRect& rect) {
+  // Cut from the frozen picture, not from the window, where the read-out box
+  // and the frame stand over it.
+  const Picture picked = CropPicture(background_, rect.left, rect.top, rect.width, rect.height);
+  model_.CaptureDone();
+  copied_ = CopyPictureToClipboard(Handle(), picked);
+  lastSave_ = SaveCapture(picked, CaptureFileName(TimeLayout::Joined));
+  Destroy();
+}
+
+void CapAreaWindow::OnTimer(UINT_PTR id) {
+  if (id == kIdleTimerId && model_.Tick()) Destroy();
+}
+
+CapAreaWindow* ShowSharedAreaPicker() {
+  CapAreaWindow& picker = SharedPicker();
+  return picker.Open() ? &picker : nullptr;
+}
+
+CapAreaWindow* OpenNewAreaPicker() {
+  DropClosedPickers();
+  auto picker = std::make_unique<CapAreaWindow>();
+  if (!picker->Open()) return nullptr;
+  Pickers().push_back(std::move(picker));
+  return Pickers().back().get();
+}
+
+std::size_t OpenAreaPickerCount() {
+  DropClosedPickers();
+  return Pickers().size();
+}
+
+}  // namespace capture
