@@ -192,8 +192,15 @@ TEST_F(VelmoraE2E, RightPressOnTheStripOpensTheMenuAndTheFirstTwoItemsAreHelpAnd
   e2e::PressKey(VK_RETURN);
   const HWND about = WaitFor(Pid(), L"VelmoraAbout");
   ASSERT_NE(about, nullptr);
-  EXPECT_NE(e2e::ChildWithText(about, L"Static", L"Ver:1.1.0"), nullptr);
+  const HWND version = e2e::ChildWithText(about, L"Static", L"Ver:1.1.0");
+  ASSERT_NE(version, nullptr);
   EXPECT_EQ(WindowsOf(Pid(), L"VelmoraHelp").size(), 1u);
+
+  // With the bar open, the version label closes about and leaves one bar.
+  e2e::Click(version);
+  EXPECT_TRUE(WaitGone(Pid(), L"VelmoraAbout"));
+  EXPECT_EQ(WindowsOf(Pid(), L"VelmoraBar").size(), 1u);
+  EXPECT_TRUE(IsWindow(bar)) << "the bar is the same window, not a new one";
 }
 
 TEST_F(VelmoraE2E, F1OpensHelpOnceAndHelpOpensAbout) {
