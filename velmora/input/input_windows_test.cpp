@@ -132,6 +132,30 @@ TEST_F(SentenceFolder, AFolderRemovedBeforeItIsOpenedLeavesTheListsWhereTheyWere
   EXPECT_EQ(Files(), (Strings{L"常用.inf", L"技术条件.txt"}));
 }
 
+TEST_F(SentenceFolder, ADriveThatIsNotReadyLeavesTheListsWhereTheyWere) {
+  // A drive letter whose folder has gone stands in for an empty disc drive.
+  const std::wstring gone = scratch_.Path() + L"盘";
+  CreateDirectoryW(gone.c_str(), nullptr);
+  if (!DefineDosDeviceW(0, L"Q:", gone.c_str())) GTEST_SKIP() << "no drive letters can be made here";
+  RemoveDirectoryW(gone.c_str());
+  window_.Open();
+  const HWND hwnd = window_.Handle();
+  const HWND drive1 = Item(InputWindow::kDrive1);
+  const LRESULT q = SendMessageW(drive1, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"q:"));
+  if (q >= 0) {
+    const Strings folders = ListItems(Item(InputWindow::kDir1));
+    SendMessageW(drive1, CB_SETCURSEL, static_cast<WPARAM>(q), 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(InputWindow::kDrive1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(drive1));
+    EXPECT_TRUE(window_.Exists());
+    EXPECT_EQ(ListItems(Item(InputWindow::kDir1)), folders);
+    EXPECT_EQ(Files(), (Strings{L"常用.inf", L"技术条件.txt"}));
+    // The drive list shows the drive the folders are on again.
+    EXPECT_EQ(testing::WindowText(drive1).substr(0, 2), L"c:");
+  }
+  DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+  if (q < 0) GTEST_SKIP() << "the system does not list a drive without its folder";
+}
+
 TEST(StatementWindow, AMissingSentenceFolderShowsTheDrivesCurrentFolder) {
   wchar_t current[MAX_PATH]{};
   GetFullPathNameW(L"C:", MAX_PATH, current, nullptr);
