@@ -197,7 +197,10 @@ void InputWindow::PlaceControls() const {
 
 void InputWindow::OnDestroy() {
   timer2_.Stop();
-  controls_.reset();  // the controls are gone; their fonts go with the set
+  // The controls are gone; their fonts go with them.
+  controls_.reset();
+  browserFont_.reset();
+  fileFont_.reset();
 }
 
 // ---- browsing ---------------------------------------------------------

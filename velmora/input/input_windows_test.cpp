@@ -266,6 +266,24 @@ TEST(StatementWindow, ClosingAndReopeningKeepsTheTargetAndEmptiesTheSentences) {
   DestroyWindow(other);
 }
 
+TEST(StatementWindow, ClosingFreesTheFontsOfEveryLoad) {
+  words::testing::ScratchFolder scratch;
+  scratch.Write(L"三行.txt", ToCodePage936(L"一\r\n\r\n三"));
+  InputWindow window(scratch.Path());
+  for (int load = 0; load < 3; ++load) {
+    window.Open();
+    ClickFile(window.Handle(), L"三行.txt");
+    std::vector<HGDIOBJ> fonts;
+    for (const int id : {InputWindow::kList1, InputWindow::kDrive1, InputWindow::kDir1, InputWindow::kFile1}) {
+      fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageW(GetDlgItem(window.Handle(), id), WM_GETFONT, 0, 0)));
+      ASSERT_EQ(GetObjectType(fonts.back()), static_cast<DWORD>(OBJ_FONT));
+    }
+    SendMessageW(GetDlgItem(window.Handle(), InputWindow::kCommand2), BM_CLICK, 0, 0);
+    ASSERT_FALSE(window.Exists());
+    for (const HGDIOBJ font : fonts) EXPECT_EQ(GetObjectType(font), 0u) << "load " << load;
+  }
+}
+
 TEST(StatementWindow, TheSharedWindowOpensOnceAndComesForward) {
   OpenStatementWindow();
   const HWND first = InputWindow::Shared().Handle();
