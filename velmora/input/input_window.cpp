@@ -33,6 +33,9 @@ ui::Font MakeBrowserFont(UINT dpi) {
 // the bar's design position plus their own.
 constexpr int kFrameLeft = 360;
 constexpr int kFrameTop = 8355;
+// A drop-down list's window height includes its open list; the closed field
+// takes its height from the font.
+constexpr int kDriveListRoom = 8 * 240;
 
 struct Placed {
   int id;
@@ -159,12 +162,14 @@ void InputWindow::CreateBrowsers() {
 }
 
 void InputWindow::ApplyFonts() {
-  const UINT dpi = Dpi();
-  browserFont_ = MakeBrowserFont(dpi);
-  fileFont_ = ui::MakeFont(kFormFont, dpi);
-  SendMessageW(drive1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(browserFont_.get()), TRUE);
-  dir1_.SetFont(browserFont_.get());
-  SendMessageW(file1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fileFont_.get()), TRUE);
+  // New fonts first, then the lists switch, then the old fonts go.
+  ui::Font browserFont = MakeBrowserFont(Dpi());
+  ui::Font fileFont = ui::MakeFont(kFormFont, Dpi());
+  SendMessageW(drive1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(browserFont.get()), TRUE);
+  dir1_.SetFont(browserFont.get());
+  SendMessageW(file1_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fileFont.get()), TRUE);
+  browserFont_ = std::move(browserFont);
+  fileFont_ = std::move(fileFont);
 }
 
 void InputWindow::OnDpiChanged(UINT dpi) {
@@ -188,7 +193,8 @@ void InputWindow::PlaceControls() const {
   for (const Placed& p : kPlaces) {
     const int left = p.inFrame ? kFrameLeft + p.left : p.left;
     const int top = p.inFrame ? kFrameTop + p.top + frameShift : p.top;
-    Place(Control(p.id), {left, top, p.width, p.height}, dpi);
+    const int height = p.id == kDrive1 ? p.height + kDriveListRoom : p.height;
+    Place(Control(p.id), {left, top, p.width, height}, dpi);
   }
   Place(Control(kList1), layout_.list1, dpi);
   Place(Control(kFile1), layout_.file1, dpi);
@@ -270,7 +276,9 @@ void InputWindow::Send() {
 // ---- messages ---------------------------------------------------------
 
 void InputWindow::OnCommand(int id, int code, HWND) {
-  if (id == kDrive1 && code == CBN_SELCHANGE) {
+  if (id == kDrive1 && code == CBN_DROPDOWN) {
+    drive1_.Refresh();  // a stick plugged in since the window opened
+  } else if (id == kDrive1 && code == CBN_SELCHANGE) {
     OnDrive1Change();
   } else if (id == kDir1 && code == LBN_DBLCLK) {
     if (dir1_.OpenSelected()) OnDir1Change();
