@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "velmora/app/word_list_decoder.h"
 #include "velmora/app/word_list_file.h"
+#include "velmora/app/word_list_table.h"
 #include "velmora/app/word_list_windows_test_support.h"
 
 using words::LoadListMenuItems;
@@ -85,4 +87,34 @@ TEST_F(WordListFile, BinaryGarbageHugeCountsAndHugeLinesNeverCrash) {
   const auto oneLine = ReadWordListFile(folder_.Write(L"wide.txt", wide));
   ASSERT_EQ(oneLine.lines.size(), 1u);
   EXPECT_EQ(oneLine.lines[0].size(), wide.size());
+}
+
+// The lists shipped in the program folder: every one present, read as code
+// page 936 (never mistaken for UTF-8), and free of undecodable characters.
+TEST(ShippedWordLists, EveryListIsPresentAndReadsCleanly) {
+  const wchar_t* dist = _wgetenv(L"VELMORA_DIST");
+  ASSERT_NE(dist, nullptr);
+  std::wstring folder = std::wstring(L"Z:") + dist + L"\\";
+  for (wchar_t& c : folder) {
+    if (c == L'/') c = L'\\';
+  }
+  for (const auto& list : words::WordLists()) {
+    const std::wstring path = folder + std::wstring(list.file);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << std::string(list.menuName.begin(), list.menuName.end());
+    std::string bytes(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(h);
+    EXPECT_EQ(words::DetectListEncoding(bytes), words::ListEncoding::CodePage936);
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+    const auto lines = ReadWordListFile(path);
+    EXPECT_GE(lines.lines.size(), 3u);
+    for (const auto& line : lines.lines) {
+      EXPECT_EQ(line.find_first_of(L"\xFFFD?"), std::wstring::npos);
+    }
+  }
+  const auto greek = ReadWordListFile(folder + L"符号\\希腊字母.txt").lines;
+  ASSERT_FALSE(greek.empty());
+  EXPECT_EQ(greek.front(), L"Α");
 }
