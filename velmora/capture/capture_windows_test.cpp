@@ -108,6 +108,28 @@ TEST(BmpFile, OddWidthsReadBackPixelForPixelWithZeroPadding) {
   }
 }
 
+TEST(BmpFile, PaletteDepthsKeepTheirDepthWithAColourTable) {
+  // 9 x 2 pixels, one bit each: rows of two bytes, padded to four in the file.
+  const BYTE rows[] = {0xAA, 0x80, 0x0F, 0x00};
+  const Picture picture = CreateBitmapPicture(CreateBitmap(9, 2, 1, 1, rows), nullptr);
+  const std::wstring path = TestFileName(L"mono");
+  ASSERT_EQ(WriteBmpFile(picture, path), 0u);
+  const auto file = ReadWholeFile(path);
+  DeleteFileW(path.c_str());
+  const auto plan = ReadBmpHeaders(file);
+  ASSERT_TRUE(plan);
+  EXPECT_EQ(plan->bitsPerPixel, 1);
+  EXPECT_EQ(plan->colorEntries, 2u);
+  ASSERT_EQ(plan->pixelOffset, 54u + 8);
+  ASSERT_EQ(file.size(), 54u + 8 + 2 * 4);
+  // Black then white in the colour table; rows bottom-up.
+  EXPECT_EQ(std::to_integer<int>(file[54]), 0);
+  EXPECT_EQ(std::to_integer<int>(file[58]), 0xFF);
+  EXPECT_EQ(std::to_integer<int>(file[62]), 0x0F);
+  EXPECT_EQ(std::to_integer<int>(file[66]), 0xAA);
+  EXPECT_EQ(std::to_integer<int>(file[67]), 0x80);
+}
+
 TEST(BmpFile, OverwritesAnExistingFileOfTheSameName) {
   const std::wstring path = TestFileName(L"again");
   ASSERT_EQ(WriteBmpFile(CreateBitmapPicture(PatternBitmap(40, 30), nullptr), path), 0u);

@@ -1,6 +1,5 @@
 #include "velmora/hotkeys/mod_hot.h"
 
-#include <exception>
 #include <string>
 
 #include "velmora/capture/viewer_window.h"
@@ -30,7 +29,7 @@ void RunIgnoringErrors(const std::function<void()>& handler) {
   if (!handler) return;
   try {
     handler();
-  } catch (const std::exception&) {
+  } catch (...) {
   }
 }
 
