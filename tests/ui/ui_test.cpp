@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculators/common/text_boxes.h"
+#include "tests/support/handle_counts.h"
 #include "ui/controls.h"
 #include "ui/system.h"
 #include "ui/text_box_binding.h"
@@ -125,17 +126,35 @@ TEST(Fonts, ChineseFacesGetTheChineseCharacterSet) {
 }
 
 TEST(Resources, WindowsWithControlsAndFontsLeakNothing) {
-  const HANDLE process = GetCurrentProcess();
   { TestWindow warmUp; }
-  const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
-  const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+  const DWORD gdi = testsupport::GdiObjectCount();
+  const DWORD user = testsupport::UserObjectCount();
+  ASSERT_GT(gdi, 0u);
   for (int i = 0; i < 50; ++i) {
     TestWindow w;
     w.controls.SetFont(kLabel, {L"黑体", 140, true});
     w.controls.Relayout(144);
   }
-  EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdi);
-  EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), user);
+  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
+  EXPECT_EQ(testsupport::UserObjectCount(), user);
+}
+
+TEST(Resources, TheCountsSeeALeak) {
+  { TestWindow warmUp; }  // the thread's first window also makes its input-method window
+  const DWORD gdi = testsupport::GdiObjectCount();
+  const DWORD user = testsupport::UserObjectCount();
+  HFONT leaked = CreateFontW(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Arial");
+  HMENU menu = CreatePopupMenu();
+  EXPECT_EQ(testsupport::GdiObjectCount(), gdi + 1);
+  EXPECT_EQ(testsupport::UserObjectCount(), user + 1);
+  DeleteObject(leaked);
+  DestroyMenu(menu);
+  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
+  {
+    TestWindow w;  // the window, its three controls and what the system adds for them
+    EXPECT_GE(testsupport::UserObjectCount(), user + 4);
+  }
+  EXPECT_EQ(testsupport::UserObjectCount(), user);
 }
 
 TEST(Delay, KeepsTimersRunningAndWaitsItsTime) {
