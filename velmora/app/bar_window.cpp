@@ -120,7 +120,11 @@ void BarWindow::OnTimer(UINT_PTR id) {
   if (id == kTimer2) tracker_->Tick(reinterpret_cast<std::uintptr_t>(GetForegroundWindow()));
 }
 
-void BarWindow::OnCommand(int id, int code, HWND) {
+void BarWindow::OnCommand(int id, int code, HWND control) {
+  if (id == kCmdInput && !control) {
+    if (const MenuItem* item = tree_.Find(L"mnuInput")) RunAction(*item);
+    return;
+  }
   if (code != BN_CLICKED) return;
   if (id == kCmdData) PopUpMenu();
   if (id == kCmdCap && services_.capture) services_.capture(1, Handle());

@@ -41,6 +41,9 @@ class BarWindow : public ui::Window {
   HWND TargetWindow() const { return reinterpret_cast<HWND>(tracker_->Target()); }
 
   enum : int { kCmdData = 1, kCmdCap = 2 };  // the buttons' ids
+  // The command of the hidden statement-input item: not in the popup menu,
+  // yet a WM_COMMAND with this id (and no control) runs it.
+  static constexpr int kCmdInput = 1000;
 
  private:
   void OnCreate() override;

@@ -9,9 +9,15 @@
 #include "velmora/app/app_path.h"
 #include "velmora/app/bar_window.h"
 #include "velmora/app/lifetime_watch.h"
+#include "velmora/app/menu_entries.h"
+#include "velmora/capture/cap_area_window.h"
+#include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/viewer_window.h"
+#include "velmora/hotkeys/mod_hot.h"
 #include "velmora/info/about_window.h"
 #include "velmora/info/help_window.h"
 #include "velmora/info/splash_window.h"
+#include "velmora/input/input_window.h"
 
 namespace velmora {
 namespace {
@@ -35,18 +41,18 @@ void BringForward(const ui::Window& window) {
 class Program {
  public:
   explicit Program(std::wstring appPath) : appPath_(std::move(appPath)) {
-    // Each subsystem wires itself in here as it joins the program.
-    // Ctrl+Alt+C and Ctrl+Alt+V: no hot keys until that module is here.
-    services_.registerHotKeys = nullptr;
-    services_.unregisterHotKeys = nullptr;
-    // Capture modes 1 to 3: "抓" and the capture commands do nothing yet.
-    services_.capture = nullptr;
-    // Word lists and folders: the menus keep their first, default elements.
-    services_.fillMenus = nullptr;
-    // Typing an entry or opening a file: a click on an entry does nothing yet.
-    services_.chooseEntry = nullptr;
-    // The statement input window: its (hidden) menu item does nothing yet.
-    services_.showStatementInput = nullptr;
+    services_.registerHotKeys = hotkeys::RegisterCaptureHotKeys;
+    services_.unregisterHotKeys = hotkeys::UnregisterCaptureHotKeys;
+    // Ctrl+Alt+C opens a picker of its own at every press; the menu's
+    // command 2 reuses the shared one.
+    hotkeys::SetHotKeyHandlers({[] { capture::OpenNewAreaPicker(); }, [] { capture::RunFullScreenCapture(); }});
+    // The never-shown viewer and the shot windows do not keep the program
+    // running once the user has closed every window they can see.
+    capture::SetHiddenHelperMark(MarkHelperWindow);
+    services_.capture = [this](int mode, HWND) { Capture(mode); };
+    services_.fillMenus = [this](MenuTree& tree, const std::wstring& appPath) { entries_.Fill(tree, appPath); };
+    services_.chooseEntry = [this](const MenuChoice& choice) { entries_.Choose(choice); };
+    services_.showStatementInput = [](HWND) { OpenStatementWindow(); };
 
     host_.showHelp = [this] { ShowHelp(); };
     host_.showAbout = [this] { ShowAbout(); };
@@ -70,6 +76,23 @@ class Program {
     bar_->Show(SW_SHOW);
   }
 
+  void Capture(int mode) {
+    switch (mode) {
+      case 1: capture::RunFullScreenCapture(); break;
+      case 2: capture::ShowSharedAreaPicker(); break;
+      case 3:
+        // A shot hides the bar and shows it again, but never brings back a
+        // bar the user has closed.
+        capture::ShowContinuousCapture({[this] { SetBarShown(false); }, [this] { SetBarShown(true); }});
+        break;
+      default: break;
+    }
+  }
+
+  void SetBarShown(bool shown) const {
+    if (bar_ && bar_->Exists()) bar_->Show(shown ? SW_SHOWNA : SW_HIDE);
+  }
+
   void ShowHelp() {
     if (help_ && help_->Exists()) return BringForward(*help_);
     help_ = std::make_unique<HelpWindow>([this] { ShowAbout(); });
@@ -84,6 +107,7 @@ class Program {
 
  private:
   std::wstring appPath_;
+  MenuEntries entries_;
   BarServices services_;
   BarHost host_;
   std::unique_ptr<SplashWindow> splash_;

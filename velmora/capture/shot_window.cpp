@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "velmora/app/lifetime_watch.h"
 #include "velmora/capture/capture_save.h"
+#include "velmora/capture/viewer_window.h"
 
 namespace capture {
 namespace {
@@ -37,7 +37,7 @@ bool ShotWindow::Load() {
   if (!Create(options)) return false;
   // Never shown: it must not keep the program running once the user's
   // windows are gone.
-  velmora::MarkHelperWindow(Handle());
+  MarkHiddenHelper(Handle());
   timer1_.Start(Handle(), kCloseTimerId, kCloseAfterMilliseconds);
   return true;
 }

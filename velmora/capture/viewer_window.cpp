@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/handles.h"
@@ -50,6 +51,11 @@ std::vector<std::unique_ptr<ViewerWindow>>& OpenViewers() {
 
 // Closed viewers keep only an empty object; they are dropped at the next
 // activation rather than from inside their own window procedure.
+std::function<void(HWND)>& HiddenHelperMark() {
+  static std::function<void(HWND)> mark;
+  return mark;
+}
+
 void DropClosedViewers() {
   auto& viewers = OpenViewers();
   std::erase_if(viewers, [](const std::unique_ptr<ViewerWindow>& v) { return !v->Exists(); });
@@ -258,12 +264,19 @@ void ViewerWindow::WriteSettings() const {
 ViewerWindow* RunFullScreenCapture() {
   DropClosedViewers();
   SharedViewer().cap();
+  MarkHiddenHelper(SharedViewer().Handle());
   auto viewer = std::make_unique<ViewerWindow>();
   viewer->cap();
   if (!viewer->Exists()) return nullptr;
   viewer->Show(SW_SHOWNORMAL);
   OpenViewers().push_back(std::move(viewer));
   return OpenViewers().back().get();
+}
+
+void SetHiddenHelperMark(std::function<void(HWND)> mark) { HiddenHelperMark() = std::move(mark); }
+
+void MarkHiddenHelper(HWND window) {
+  if (window && HiddenHelperMark()) HiddenHelperMark()(window);
 }
 
 std::size_t OpenViewerCount() {

@@ -3,6 +3,7 @@
 // picture of the screen, panned with the left or middle button and saved
 // with the right button. Every activation of capture mode 1 opens one more.
 
+#include <functional>
 #include <string>
 
 #include "ui/window.h"
@@ -66,5 +67,11 @@ ViewerWindow* RunFullScreenCapture();
 
 // Viewers whose windows are still open (the shared hidden one not counted).
 std::size_t OpenViewerCount();
+
+// The program decides what keeps it running; capture only tells it which of
+// its windows are never shown to the user (the shared viewer, shot windows).
+// The program hands in how such a window is marked; without it nothing is.
+void SetHiddenHelperMark(std::function<void(HWND)> mark);
+void MarkHiddenHelper(HWND window);
 
 }  // namespace capture
