@@ -4,7 +4,8 @@
 // falls back on the process's shared GDI handle table (the PEB's
 // GdiSharedHandleTable: 24-byte entries, the owner's process id in the low
 // 16 bits of the second field, a live entry's type non-zero), which Wine
-// keeps with the same layout, one table per process and owners left 0. Windows are counted by enumeration.
+// keeps with the same layout, one table per process and owners left 0.
+// Windows are counted by enumeration.
 
 #include <windows.h>
 #include <winternl.h>
@@ -21,8 +22,8 @@ inline std::size_t GdiObjectCount() {
   constexpr std::size_t kEntries = 0x10000;
   constexpr std::size_t kEntryBytes = 24;
   using Query = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query =
-      reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  const FARPROC address = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess");
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(address));
   PROCESS_BASIC_INFORMATION basic{};
   if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return 0;
   const auto* pebAddress = reinterpret_cast<const std::byte*>(basic.PebBaseAddress);
