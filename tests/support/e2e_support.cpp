@@ -1,6 +1,7 @@
 #include "tests/support/e2e_support.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace e2e {
 
@@ -205,6 +206,110 @@ void Settle(int milliseconds) {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     Sleep(10);
   }
+}
+
+namespace {
+
+struct ClassSearch {
+  DWORD processId;
+  const std::wstring& className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<ClassSearch*>(param);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(hwnd, &processId);
+  if (processId == s->processId && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->className) s->found.push_back(hwnd);
+  return TRUE;
+}
+
+// Opens the clipboard for a message-only window of this process.
+class OpenedClipboard {
+ public:
+  OpenedClipboard() : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
+    const ULONGLONG end = GetTickCount64() + 5000;
+    while (!(open_ = OpenClipboard(owner_) != FALSE) && GetTickCount64() < end) Sleep(20);
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
+    if (owner_) DestroyWindow(owner_);
+  }
+  bool Open() const { return open_; }
+
+ private:
+  HWND owner_;
+  bool open_ = false;
+};
+
+}  // namespace
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::wstring& className) {
+  ClassSearch s{processId, className, {}};
+  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+std::wstring ClipboardText() {
+  const OpenedClipboard clipboard;
+  if (!clipboard.Open()) return L"<clipboard busy>";
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return {};
+  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+  std::wstring copy = text ? text : L"";
+  GlobalUnlock(data);
+  return copy;
+}
+
+void SetClipboardText(const std::wstring& text) {
+  const OpenedClipboard clipboard;
+  if (!clipboard.Open()) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return;
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+}
+
+bool CopyFolder(const std::wstring& from, const std::wstring& to) {
+  if (!CreateDirectoryW(to.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return true;
+  bool copied = true;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring source = from + L"\\" + name, target = to + L"\\" + name;
+    copied &= (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CopyFolder(source, target)
+                                                                 : CopyFileW(source.c_str(), target.c_str(), FALSE) != 0;
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return copied;
+}
+
+void RemoveFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveFolder(path);
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace e2e

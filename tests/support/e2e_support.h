@@ -55,4 +55,18 @@ void ReplaceText(HWND edit, const std::wstring& text);
 // Waits while the window's events run (lets typed keys arrive).
 void Settle(int milliseconds = 200);
 
+// The visible top-level windows of one class in a process.
+std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::wstring& className);
+
+// The clipboard's text ("" when it holds none), and replacing it. The
+// clipboard is opened for a moment by a window of this process, retried
+// while another program holds it.
+std::wstring ClipboardText();
+void SetClipboardText(const std::wstring& text);
+
+// A copy of a folder tree (files and subfolders); false when any part failed.
+bool CopyFolder(const std::wstring& from, const std::wstring& to);
+// Removes a folder tree.
+void RemoveFolder(const std::wstring& folder);
+
 }  // namespace e2e

@@ -1,0 +1,83 @@
+#pragma once
+// Driving Velmora.exe's bar from outside: the splash's version label brings
+// the bar, "菜" opens the popup menu, and the keyboard walks it.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "tests/support/e2e_support.h"
+
+namespace e2e::velmora {
+
+inline constexpr int kDeadline = 20000;
+
+// Waits until the process shows `count` visible windows of a class.
+inline bool WaitForCount(DWORD pid, const wchar_t* className, std::size_t count, int milliseconds = kDeadline) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  while (VisibleWindowsOf(pid, className).size() != count) {
+    if (GetTickCount64() > end) return false;
+    Settle(50);
+  }
+  return true;
+}
+
+inline HWND WaitForOne(DWORD pid, const wchar_t* className) {
+  return WaitForCount(pid, className, 1) ? VisibleWindowsOf(pid, className).front() : nullptr;
+}
+
+inline HWND BarByVersionClick(DWORD pid) {
+  const HWND splash = WaitForOne(pid, L"VelmoraSplash");
+  if (!splash) return nullptr;
+  Click(ChildWithText(splash, L"Static", L"Ver:1.1.0"));
+  return WaitForOne(pid, L"VelmoraBar");
+}
+
+inline HWND BarButton(HWND bar, const std::wstring& caption) {
+  for (HWND panel = GetWindow(bar, GW_CHILD); panel; panel = GetWindow(panel, GW_HWNDNEXT)) {
+    if (HWND b = ChildWithText(panel, L"Button", caption)) return b;
+  }
+  return nullptr;
+}
+
+inline void MovePointer(POINT at) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  Settle(300);
+}
+
+// Opens the popup menu with "菜". The menu opens at the cursor, which may
+// stand on any of its items; the pointer is put on the first item, so the
+// keyboard starts from there.
+inline bool OpenMenu(DWORD pid, HWND bar) {
+  Click(BarButton(bar, L"菜"));
+  const HWND menu = WaitForOne(pid, L"#32768");
+  if (!menu) return false;
+  RECT r;
+  GetWindowRect(menu, &r);
+  MovePointer({(r.left + r.right) / 2, r.top + 8});
+  return true;
+}
+
+// From the menu's first item: `downs[0]` steps down the top menu, then into
+// each submenu (its first item selected) and `downs[i]` steps down there;
+// Enter on the last. Separators are skipped by the keyboard.
+inline bool ChooseByKeys(DWORD pid, std::initializer_list<int> downs) {
+  std::size_t depth = 1;
+  for (const int steps : downs) {
+    if (depth > 1) {
+      PressKey(VK_RIGHT);
+      if (!WaitForCount(pid, L"#32768", depth, 5000)) return false;
+    }
+    for (int i = 0; i < steps; ++i) PressKey(VK_DOWN);
+    ++depth;
+  }
+  PressKey(VK_RETURN);
+  return WaitForCount(pid, L"#32768", 0, 5000);
+}
+
+}  // namespace e2e::velmora
