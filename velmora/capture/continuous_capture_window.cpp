@@ -33,7 +33,8 @@ ContinuousCaptureWindow& SharedControlWindow() {
 ContinuousCaptureWindow::~ContinuousCaptureWindow() { Destroy(); }
 
 bool ContinuousCaptureWindow::Open() {
-  if (!Exists()) {
+  const bool loading = !Exists();
+  if (loading) {
     model_.Load();
     ui::WindowOptions options;
     options.className = kControlClass;
@@ -47,6 +48,7 @@ bool ContinuousCaptureWindow::Open() {
   }
   Show(SW_SHOWNORMAL);
   SetForegroundWindow(Handle());
+  if (loading) SetFocus(controls_.Get(kTxtNum));  // the interval is what the user sets first
   return true;
 }
 
