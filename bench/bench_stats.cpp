@@ -1,0 +1,65 @@
+#include "bench/bench_stats.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bench {
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t mid = values.size() / 2;
+  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+double MedianMs(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = Clock::now();
+    work();
+    times.push_back(MillisecondsSince(start));
+  }
+  return Median(times);
+}
+
+// Wine answers 0 for the private usage, so the committed private regions of
+// the address space are added up instead, which is what the figure counts.
+SIZE_T CommittedPrivateBytes(HANDLE process) {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region{};
+  for (const char* address = nullptr;
+       VirtualQueryEx(process, address, &region, sizeof region) == sizeof region;
+       address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    if (region.RegionSize == 0) break;
+  }
+  return total;
+}
+
+SIZE_T PrivateBytes(HANDLE process) {
+  // The same count everywhere, so figures from Windows and Wine compare.
+  return CommittedPrivateBytes(process ? process : GetCurrentProcess());
+}
+
+SIZE_T UnixAnonymousBytes() {
+  std::FILE* status = _wfopen(L"Z:\\proc\\self\\status", L"r");
+  if (!status) return 0;
+  char line[256];
+  unsigned long long kilobytes = 0;
+  while (std::fgets(line, sizeof line, status)) {
+    if (std::sscanf(line, "RssAnon: %llu kB", &kilobytes) == 1) break;
+  }
+  std::fclose(status);
+  return static_cast<SIZE_T>(kilobytes * 1024);
+}
+
+void Report(const char* key, double value) {
+  std::printf("%s %.3f\n", key, value);
+  std::fflush(stdout);
+}
+
+}  // namespace bench

@@ -1,0 +1,123 @@
+// Capture figures at the present screen size: the capture routine against a
+// bare block transfer of the same screen, capture mode 1 up to a painted
+// viewer, BMP writing against a plain write of as many bytes, and the
+// private memory each open viewer costs against the size of its picture.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/bench_stats.h"
+#include "velmora/capture/capture_picture.h"
+#include "velmora/capture/viewer_window.h"
+
+namespace {
+
+constexpr int kRuns = 9;
+constexpr int kViewers = 10;
+
+// What any program must do at the least to hold the screen's pixels: one
+// screen-format bitmap, one block transfer, nothing else.
+void BareBlit(int width, int height) {
+  const HWND desktop = GetDesktopWindow();
+  const HDC screen = GetWindowDC(desktop);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(desktop, screen);
+  DeleteObject(bitmap);
+}
+
+void PlainWrite(const std::wstring& path, const std::vector<char>& bytes) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// Capture mode 1 as the button runs it, until the viewer is on screen and
+// painted.
+capture::ViewerWindow* OpenViewer() {
+  capture::ViewerWindow* viewer = capture::RunFullScreenCapture();
+  if (viewer) {
+    UpdateWindow(viewer->Handle());
+    GdiFlush();
+  }
+  return viewer;
+}
+
+void CloseViewer(capture::ViewerWindow* viewer) {
+  if (viewer && viewer->Exists()) SendMessageW(viewer->Handle(), WM_CLOSE, 0, 0);
+  PumpMessages();
+}
+
+DWORD64 FileBytes(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<DWORD64>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+}  // namespace
+
+int wmain() {
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  bench::Report("screen_width", width);
+  bench::Report("screen_height", height);
+
+  BareBlit(width, height);  // warm-up: the first transfer maps the screen
+  bench::Report("bare_blit_ms", bench::MedianMs(kRuns, [&] { BareBlit(width, height); }));
+  bench::Report("capture_screen_ms", bench::MedianMs(kRuns, [] { capture::CaptureScreen(); }));
+
+  wchar_t temp[MAX_PATH]{};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring bmpPath = std::wstring(temp) + L"velmora_bench_capture.bmp";
+  const std::wstring plainPath = std::wstring(temp) + L"velmora_bench_plain.bin";
+  const capture::Picture picture = capture::CaptureScreen();
+  capture::WriteBmpFile(picture, bmpPath);
+  const std::vector<char> bytes(FileBytes(bmpPath), '\x5a');
+  bench::Report("bmp_bytes", static_cast<double>(bytes.size()));
+  bench::Report("bmp_write_ms", bench::MedianMs(kRuns, [&] { capture::WriteBmpFile(picture, bmpPath); }));
+  bench::Report("plain_write_ms", bench::MedianMs(kRuns, [&] { PlainWrite(plainPath, bytes); }));
+  DeleteFileW(bmpPath.c_str());
+  DeleteFileW(plainPath.c_str());
+
+  CloseViewer(OpenViewer());  // warm-up: makes the shared hidden viewer
+  std::vector<double> modeOne;
+  for (int i = 0; i < kRuns; ++i) {
+    const auto start = bench::Clock::now();
+    capture::ViewerWindow* viewer = OpenViewer();
+    modeOne.push_back(bench::MillisecondsSince(start));
+    CloseViewer(viewer);
+  }
+  bench::Report("mode1_ms", bench::Median(modeOne));
+
+  BITMAP info{};
+  GetObjectW(picture.Bitmap(), sizeof info, &info);
+  bench::Report("picture_bytes", static_cast<double>(info.bmWidthBytes) * info.bmHeight);
+  PumpMessages();
+  const SIZE_T before = bench::PrivateBytes();
+  const SIZE_T unixBefore = bench::UnixAnonymousBytes();
+  std::vector<capture::ViewerWindow*> viewers;
+  for (int i = 0; i < kViewers; ++i) viewers.push_back(OpenViewer());
+  PumpMessages();
+  const SIZE_T after = bench::PrivateBytes();
+  const SIZE_T unixAfter = bench::UnixAnonymousBytes();
+  bench::Report("viewer_unix_bytes", (static_cast<double>(unixAfter) - static_cast<double>(unixBefore)) / kViewers);
+  bench::Report("viewer_private_bytes", (static_cast<double>(after) - static_cast<double>(before)) / kViewers);
+  for (auto* viewer : viewers) CloseViewer(viewer);
+  return 0;
+}
