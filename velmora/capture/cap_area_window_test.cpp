@@ -8,7 +8,7 @@
 #include "ui/handles.h"
 #include "velmora/capture/bmp_format.h"
 #include "velmora/capture/cap_area_window.h"
-#include "velmora/capture/cap_area_handle_counts.h"
+#include "tests/support/handle_counts.h"
 #include "velmora/capture/capture_test_support.h"
 
 using namespace capture;
@@ -297,11 +297,11 @@ TEST(AreaPicker, HundredPicksLeaveNoHandles) {
   };
   ASSERT_TRUE(pick());  // classes and the clipboard's first bitmap made once
   EXPECT_EQ(OpenAreaPickerCount(), 0u);
-  const std::size_t gdi = GdiObjectCount();
-  const std::size_t user = UserObjectCount();
+  const DWORD gdi = testsupport::GdiObjectCount();
+  const DWORD user = testsupport::UserObjectCount();
   ASSERT_GT(gdi, 0u);  // the count must see something to mean anything
   for (int i = 0; i < 100; ++i) ASSERT_TRUE(pick()) << i;
   EXPECT_EQ(OpenAreaPickerCount(), 0u);
-  EXPECT_EQ(GdiObjectCount(), gdi);
-  EXPECT_EQ(UserObjectCount(), user);
+  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
+  EXPECT_EQ(testsupport::UserObjectCount(), user);
 }

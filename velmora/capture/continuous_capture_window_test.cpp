@@ -7,7 +7,7 @@
 #include "ui/controls.h"
 #include "ui/window.h"
 #include "velmora/capture/bmp_format.h"
-#include "velmora/capture/cap_area_handle_counts.h"
+#include "tests/support/handle_counts.h"
 #include "velmora/capture/capture_test_support.h"
 #include "velmora/capture/continuous_capture_window.h"
 #include "velmora/capture/shot_window.h"
@@ -197,14 +197,14 @@ TEST_F(ContinuousCaptureTest, FiftyShotsLeaveNoHandles) {
   Tick(*window_);
   DeleteFileW(window_->LastShot().path.c_str());
   ASSERT_TRUE(WaitFor([] { return OpenShotWindowCount() == 0; }));
-  const std::size_t gdi = GdiObjectCount();
-  const std::size_t user = UserObjectCount();
+  const DWORD gdi = testsupport::GdiObjectCount();
+  const DWORD user = testsupport::UserObjectCount();
   ASSERT_GT(gdi, 0u);  // the count must see something to mean anything
   for (int i = 0; i < 50; ++i) {
     Tick(*window_);
     DeleteFileW(window_->LastShot().path.c_str());
   }
   ASSERT_TRUE(WaitFor([] { return OpenShotWindowCount() == 0; }));
-  EXPECT_EQ(GdiObjectCount(), gdi);
-  EXPECT_EQ(UserObjectCount(), user);
+  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
+  EXPECT_EQ(testsupport::UserObjectCount(), user);
 }
