@@ -45,8 +45,8 @@ SIZE_T PrivateBytes(HANDLE process) {
   return CommittedPrivateBytes(process ? process : GetCurrentProcess());
 }
 
-SIZE_T UnixAnonymousBytes() {
-  std::FILE* status = _wfopen(L"Z:\\proc\\self\\status", L"r");
+SIZE_T UnixAnonymousBytes(const std::wstring& process) {
+  std::FILE* status = _wfopen((L"Z:\\proc\\" + process + L"\\status").c_str(), L"r");
   if (!status) return 0;
   char line[256];
   unsigned long long kilobytes = 0;

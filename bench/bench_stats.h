@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -20,10 +21,10 @@ double Median(std::vector<double> values);
 // Private bytes of a process (the current one when null).
 SIZE_T PrivateBytes(HANDLE process = nullptr);
 
-// Under Wine the bitmaps' pixels live in the Unix side of the process,
-// which the Windows counters do not see: the resident anonymous memory of
-// the whole process, read from Linux (0 on Windows itself).
-SIZE_T UnixAnonymousBytes();
+// Under Wine a bitmap's pixels may live outside what the Windows counters
+// see: the resident anonymous memory of a Linux process ("self" or a process
+// id), read from its status file (0 on Windows itself or when unreadable).
+SIZE_T UnixAnonymousBytes(const std::wstring& process = L"self");
 
 // Prints one "key value" line that tools/bench reads.
 void Report(const char* key, double value);
