@@ -102,11 +102,6 @@ void ArcmeterWindow::ApplyColors() {
   controls_.SetTextColor(Text1(Box::kDensity), kPurple);
 }
 
-void ArcmeterWindow::OnDpiChanged(UINT dpi) {
-  controls_.Relayout(dpi);
-  InvalidateRect(Handle(), nullptr, TRUE);
-}
-
 void ArcmeterWindow::OnOptionClick(Mode mode) {
   // The angle box follows the mode before the recalculation reads it.
   EnableWindow(controls_.Get(Text1(Box::kAngle)), mode == Mode::Arc);
@@ -131,16 +126,11 @@ void ArcmeterWindow::OnCommand(int id, int code, HWND control) {
 }
 
 LRESULT ArcmeterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT || message == WM_CTLCOLORBTN) {
-    if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                          Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
-  } else if (message == WM_PAINT) {
+  if (message == WM_PAINT) {
     PaintSeparator();
     return 0;
   }
-  return Window::OnMessage(message, wParam, lParam);
+  return FormWindow::OnMessage(message, wParam, lParam);
 }
 
 void ArcmeterWindow::PaintSeparator() const {

@@ -4,20 +4,18 @@
 #include <memory>
 
 #include "calculators/arcmeter/arcmeter_model.h"
-#include "ui/controls.h"
+#include "ui/form_window.h"
 #include "ui/text_box_binding.h"
-#include "ui/window.h"
 
 namespace arcmeter {
 
-class ArcmeterWindow : public ui::Window {
+class ArcmeterWindow : public ui::FormWindow {
  public:
   bool Open();
 
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  void OnDpiChanged(UINT dpi) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ApplyColors();
   void OnOptionClick(Mode mode);
@@ -25,7 +23,6 @@ class ArcmeterWindow : public ui::Window {
   void ShowHelp() const;
 
   ArcmeterModel model_;
-  ui::ControlSet controls_;
   std::unique_ptr<ui::TextBoxBinding<ArcmeterModel>> boxes_;
 };
 

@@ -119,16 +119,6 @@ void ChaincalcWindow::OnCommand(int id, int code, HWND control) {
   }
 }
 
-LRESULT ChaincalcWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT || message == WM_CTLCOLORBTN) {
-    if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                          Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
-  }
-  return Window::OnMessage(message, wParam, lParam);
-}
-
 void ChaincalcWindow::ShowHelp() const {
   const std::wstring text = std::wstring(L"您好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") + maker::kWebAddress +
                             L",QQ:" + maker::kQqNumber;

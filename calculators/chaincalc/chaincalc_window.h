@@ -4,26 +4,22 @@
 #include <memory>
 
 #include "calculators/chaincalc/chaincalc_model.h"
-#include "ui/controls.h"
+#include "ui/form_window.h"
 #include "ui/text_box_binding.h"
-#include "ui/window.h"
 
 namespace chaincalc {
 
-class ChaincalcWindow : public ui::Window {
+class ChaincalcWindow : public ui::FormWindow {
  public:
   bool Open();
 
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  void OnDpiChanged(UINT dpi) override { controls_.Relayout(dpi); }
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ApplyFontsAndColors();
   void ShowHelp() const;
 
   ChaincalcModel model_;
-  ui::ControlSet controls_;
   std::unique_ptr<ui::TextBoxBinding<ChaincalcModel>> boxes_;
 };
 

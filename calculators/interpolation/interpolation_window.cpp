@@ -70,11 +70,6 @@ void InterpolationWindow::OnCommand(int id, int code, HWND control) {
   }
 }
 
-void InterpolationWindow::OnDpiChanged(UINT dpi) {
-  controls_.Relayout(dpi);
-  InvalidateRect(Handle(), nullptr, TRUE);  // the separator moves with the controls
-}
-
 void InterpolationWindow::ShowResultColor() {
   const bool red = model_.ResultIsError();
   if (red == resultRed_) return;
@@ -101,13 +96,7 @@ LRESULT InterpolationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     PaintSeparator();
     return 0;
   }
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) {
-    if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                          Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
-  }
-  return Window::OnMessage(message, wParam, lParam);
+  return FormWindow::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace interpolation

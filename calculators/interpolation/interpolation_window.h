@@ -4,27 +4,24 @@
 #include <memory>
 
 #include "calculators/interpolation/interpolation_model.h"
-#include "ui/controls.h"
+#include "ui/form_window.h"
 #include "ui/text_box_binding.h"
-#include "ui/window.h"
 
 namespace interpolation {
 
-class InterpolationWindow : public ui::Window {
+class InterpolationWindow : public ui::FormWindow {
  public:
   bool Open();
 
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  void OnDpiChanged(UINT dpi) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ShowResultColor();
   void CopyResult() const;
   void PaintSeparator() const;
 
   InterpolationModel model_;
-  ui::ControlSet controls_;
   std::unique_ptr<ui::TextBoxBinding<InterpolationModel>> boxes_;
   bool resultRed_ = false;
 };

@@ -88,16 +88,6 @@ void StopwatchWindow::ShowTime() const {
   if (ui::GetText(box) != model_.Text()) ui::SetText(box, model_.Text());
 }
 
-LRESULT StopwatchWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) {
-    if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                          Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
-  }
-  return Window::OnMessage(message, wParam, lParam);
-}
-
 }  // namespace stopwatch
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {

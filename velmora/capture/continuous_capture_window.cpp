@@ -85,11 +85,8 @@ LRESULT ContinuousCaptureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM l
       SetBkColor(dc, kCountColor);
       return reinterpret_cast<LRESULT>(countBrush_.get());
     }
-    if (HBRUSH brush = controls_.Colorize(message, dc, control, Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
   }
-  return Window::OnMessage(message, wParam, lParam);
+  return FormWindow::OnMessage(message, wParam, lParam);
 }
 
 void ContinuousCaptureWindow::OnCommand(int id, int code, HWND) {

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "ui/controls.h"
+#include "ui/form_window.h"
 #include "ui/handles.h"
 #include "ui/system.h"
-#include "ui/window.h"
 #include "velmora/capture/continuous_capture_model.h"
 #include "velmora/capture/save_report.h"
 
@@ -23,7 +23,7 @@ struct BarVisibility {
   std::function<void()> showIfExists;
 };
 
-class ContinuousCaptureWindow : public ui::Window {
+class ContinuousCaptureWindow : public ui::FormWindow {
  public:
   ContinuousCaptureWindow() = default;
   ~ContinuousCaptureWindow() override;
@@ -45,7 +45,6 @@ class ContinuousCaptureWindow : public ui::Window {
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
-  void OnDpiChanged(UINT dpi) override { controls_.Relayout(dpi); }
   void OnDestroy() override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -54,7 +53,6 @@ class ContinuousCaptureWindow : public ui::Window {
   void Shoot();
 
   ContinuousCaptureModel model_;
-  ui::ControlSet controls_;
   ui::Timer timer1_;
   ui::Brush countBrush_;
   BarVisibility bar_;

@@ -62,11 +62,8 @@ LRESULT HelpWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetBkColor(dc, Background());
       return reinterpret_cast<LRESULT>(BackgroundBrush());
     }
-    if (HBRUSH brush = controls_.Colorize(message, dc, control, Background(), BackgroundBrush())) {
-      return reinterpret_cast<LRESULT>(brush);
-    }
   }
-  return Window::OnMessage(message, wParam, lParam);
+  return FormWindow::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "ui/controls.h"
-#include "ui/window.h"
+#include "ui/form_window.h"
 
 namespace velmora {
 
-class HelpWindow : public ui::Window {
+class HelpWindow : public ui::FormWindow {
  public:
   // showAbout: opens the about window beside this one.
   explicit HelpWindow(std::function<void()> showAbout) : showAbout_(std::move(showAbout)) {}
@@ -19,11 +19,9 @@ class HelpWindow : public ui::Window {
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  void OnDpiChanged(UINT dpi) override { controls_.Relayout(dpi); }
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   std::function<void()> showAbout_;
-  ui::ControlSet controls_;
 };
 
 }  // namespace velmora
