@@ -76,24 +76,26 @@ bool ShellOpen(HWND owner, const std::wstring& target) {
   return result > 32;
 }
 
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return L".\\";
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
+    if (n == 0) return {};
+    if (n < path.size()) return path.substr(0, n);
     path.resize(path.size() * 2);  // a long path: try a larger buffer
   }
-  path.resize(path.find_last_of(L"\\/") + 1);
+}
+
+std::wstring ProgramFolder() {
+  std::wstring path = ProgramPath();
+  const auto slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return L".\\";
+  path.resize(slash + 1);
   return path;
 }
 
 std::wstring ProgramVersionText() {
-  std::wstring file(MAX_PATH, L'\0');
-  file.resize(GetModuleFileNameW(nullptr, file.data(), MAX_PATH));
+  const std::wstring file = ProgramPath();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
   if (!size) return {};

@@ -25,6 +25,9 @@ bool ShellOpen(HWND owner, const std::wstring& target);
 // The running program's file version as "major.minor.revision" (1.1.0).
 std::wstring ProgramVersionText();
 
+// The full path of the running program's executable.
+std::wstring ProgramPath();
+
 // The folder of the running program, with exactly one trailing backslash.
 std::wstring ProgramFolder();
 

@@ -22,16 +22,6 @@
 namespace velmora {
 namespace {
 
-std::wstring ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) return path.substr(0, n);
-    path.resize(path.size() * 2);  // a long path: try a larger buffer
-  }
-}
-
 // Brings a window that is already open to the front.
 void BringForward(const ui::Window& window) {
   window.Show(SW_SHOWNORMAL);
@@ -122,7 +112,7 @@ class Program {
 }  // namespace velmora
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  velmora::Program program(velmora::AppPath(velmora::ExecutablePath()));
+  velmora::Program program(velmora::AppPath(ui::ProgramPath()));
   if (!program.Start()) return 1;
   return ui::RunMessageLoop();
 }
