@@ -22,9 +22,9 @@ double Median(std::vector<double> values);
 SIZE_T PrivateBytes(HANDLE process = nullptr);
 
 // Under Wine a bitmap's pixels may live outside what the Windows counters
-// see: the resident anonymous memory of a Linux process ("self" or a process
-// id), read from its status file (0 on Windows itself or when unreadable).
-SIZE_T UnixAnonymousBytes(const std::wstring& process = L"self");
+// see: the resident anonymous memory of a Linux process by its id, read from
+// its status file (0 on Windows itself or when unreadable).
+SIZE_T UnixAnonymousBytes(const std::wstring& process);
 
 // Prints one "key value" line that tools/bench reads.
 void Report(const char* key, double value);
