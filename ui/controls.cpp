@@ -42,12 +42,12 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
 
 }  // namespace
 
-Font MakeFont(const FontSpec& spec, UINT dpi) {
-  const int height = -MulDiv(spec.tenthsOfPoint, static_cast<int>(dpi), 720);
-  const DWORD charset = HasWideCharacters(spec.face) ? GB2312_CHARSET : DEFAULT_CHARSET;
-  return Font(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, spec.underline, FALSE, charset,
+Font MakeFont(const FontSpec& font, UINT dpi) {
+  const int height = -MulDiv(font.tenthsOfPoint, static_cast<int>(dpi), 720);
+  const DWORD charset = HasWideCharacters(font.face) ? GB2312_CHARSET : DEFAULT_CHARSET;
+  return Font(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE, charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          spec.face));
+                          font.face));
 }
 
 std::wstring GetText(HWND control) {
@@ -65,42 +65,42 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> table, const F
   // Lets Tab move between the controls (see RunMessageLoop).
   SetWindowLongPtrW(parent, GWL_EXSTYLE, GetWindowLongPtrW(parent, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   const UINT dpi = GetDpiForWindow(parent);
-  for (const ControlSpec& spec : table) {
-    const ClassAndStyle cs = ClassFor(spec);
-    const DWORD style = WS_CHILD | WS_VISIBLE | cs.style | spec.extraStyle | (spec.startsGroup ? WS_GROUP : 0u);
-    const DWORD exStyle = (spec.kind == ControlKind::Edit || spec.kind == ControlKind::MultiLineEdit ||
-                           spec.kind == ControlKind::ListBox)
+  for (const ControlSpec& layout : table) {
+    const ClassAndStyle cs = ClassFor(layout);
+    const DWORD style = WS_CHILD | WS_VISIBLE | cs.style | layout.extraStyle | (layout.startsGroup ? WS_GROUP : 0u);
+    const DWORD exStyle = (layout.kind == ControlKind::Edit || layout.kind == ControlKind::MultiLineEdit ||
+                           layout.kind == ControlKind::ListBox)
                               ? WS_EX_CLIENTEDGE
                               : 0;
     // The client edge replaces the thin border on text and list boxes.
     const DWORD finalStyle = exStyle ? (style & ~WS_BORDER) : style;
-    HWND hwnd = CreateWindowExW(exStyle, cs.className, spec.text ? spec.text : L"", finalStyle,
-                                TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
-                                TwipsToPixels(spec.width, dpi), TwipsToPixels(spec.height, dpi), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    HWND hwnd = CreateWindowExW(exStyle, cs.className, layout.text ? layout.text : L"", finalStyle,
+                                TwipsToPixels(layout.left, dpi), TwipsToPixels(layout.top, dpi),
+                                TwipsToPixels(layout.width, dpi), TwipsToPixels(layout.height, dpi), parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                 GetModuleHandleW(nullptr), nullptr);
-    entries_.push_back({spec, hwnd, font});
+    entries_.push_back({layout, hwnd, font});
   }
   ApplyFonts(dpi);
 }
 
 HWND ControlSet::Get(int id) const {
   for (const Entry& e : entries_) {
-    if (e.spec.id == id) return e.hwnd;
+    if (e.layout.id == id) return e.hwnd;
   }
   return nullptr;
 }
 
 int ControlSet::IdOf(HWND control) const {
   for (const Entry& e : entries_) {
-    if (e.hwnd == control) return e.spec.id;
+    if (e.hwnd == control) return e.layout.id;
   }
   return 0;
 }
 
 void ControlSet::SetFont(int id, const FontSpec& font) {
   for (Entry& e : entries_) {
-    if (e.spec.id == id) e.font = font;
+    if (e.layout.id == id) e.font = font;
   }
   ApplyFonts(GetDpiForWindow(parent_));
 }
@@ -136,8 +136,8 @@ HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF backgro
 
 void ControlSet::Relayout(UINT dpi) {
   for (const Entry& e : entries_) {
-    SetWindowPos(e.hwnd, nullptr, TwipsToPixels(e.spec.left, dpi), TwipsToPixels(e.spec.top, dpi),
-                 TwipsToPixels(e.spec.width, dpi), TwipsToPixels(e.spec.height, dpi),
+    SetWindowPos(e.hwnd, nullptr, TwipsToPixels(e.layout.left, dpi), TwipsToPixels(e.layout.top, dpi),
+                 TwipsToPixels(e.layout.width, dpi), TwipsToPixels(e.layout.height, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ApplyFonts(dpi);

@@ -42,7 +42,7 @@ struct ControlSpec {
 };
 
 // A font made for one DPI; Chinese faces get the GB2312 character set.
-Font MakeFont(const FontSpec& spec, UINT dpi);
+Font MakeFont(const FontSpec& font, UINT dpi);
 
 std::wstring GetText(HWND control);
 void SetText(HWND control, const std::wstring& text);
@@ -68,7 +68,7 @@ class ControlSet {
 
  private:
   struct Entry {
-    ControlSpec spec;
+    ControlSpec layout;
     HWND hwnd;
     FontSpec font;
   };

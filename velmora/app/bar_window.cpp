@@ -52,8 +52,8 @@ bool BarPanel::Open(HWND bar) {
 void BarPanel::OnCreate() {
   controls_.Create(Handle(), kPanelLayout, {L"宋体", 90});
   const HWND bar = GetParent(Handle());
-  for (const auto& spec : kPanelLayout) {
-    const HWND button = controls_.Get(spec.id);
+  for (const auto& control : kPanelLayout) {
+    const HWND button = controls_.Get(control.id);
     SetWindowSubclass(button, ButtonKeys, 1, reinterpret_cast<DWORD_PTR>(bar));
     // On buttons this small the focus rectangle would cover the character.
     SendMessageW(button, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
