@@ -44,11 +44,6 @@ class ChaincalcE2E : public ::testing::Test {
 
 TEST_F(ChaincalcE2E, OpensCentredFixedAndEmpty) {
   for (HWND edit : edits_) EXPECT_EQ(e2e::TextOf(edit), L"");
-  RECT client;
-  GetClientRect(window_, &client);
-  const UINT dpi = GetDpiForWindow(window_);
-  EXPECT_EQ(client.right, MulDiv(5415, dpi, 1440));
-  EXPECT_EQ(client.bottom, MulDiv(5010, dpi, 1440));
   const LONG style = GetWindowLongW(window_, GWL_STYLE);
   EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
 
@@ -75,18 +70,6 @@ TEST_F(ChaincalcE2E, ChainButtonsRepeatTheOperation) {
 
   EXPECT_EQ(Compute(kDivision, L"10", L"4", L"2.5"), L"2.5");
   EXPECT_EQ(ChainAndWait(L"连除", kDivision, L"0.625"), L"0.625");
-
-  EXPECT_EQ(Compute(kSubtraction, L"12", L"20", L"-8"), L"-8");
-  EXPECT_EQ(ChainAndWait(L"连减", kSubtraction, L"-28"), L"-28");
-  EXPECT_EQ(Compute(kMultiplication, L"1.5", L"2", L"3"), L"3");
-  EXPECT_EQ(ChainAndWait(L"连乘", kMultiplication, L"6"), L"6");
-}
-
-TEST_F(ChaincalcE2E, FifteenDigitsAndResultsTypedOverComeBack) {
-  EXPECT_EQ(Compute(kAddition, L"0.1", L"0.2", L"0.3"), L"0.3");
-  EXPECT_EQ(Compute(kDivision, L"1", L"3", L"0.333333333333333"), L"0.333333333333333");
-  e2e::ReplaceText(Result(kAddition), L"9");
-  EXPECT_EQ(e2e::WaitForText(Result(kAddition), L"0.3"), L"0.3");
 }
 
 TEST_F(ChaincalcE2E, ZeroDivisorNeverStopsTheProgram) {
