@@ -49,11 +49,11 @@ add_executable(word_lists_bench ${words_dir}/word_lists_bench.cpp)
 target_link_libraries(word_lists_bench PRIVATE velmora_words)
 target_link_options(word_lists_bench PRIVATE -municode)
 
-# The end-to-end typing and launcher tests use these pieces from their own
-# process and the shipped lists; their targets are made later, in tests/e2e,
+# The end-to-end launcher test uses these pieces from its own
+# process and the shipped lists; its target is made later, in tests/e2e,
 # so the link is added once the whole tree has been read.
 function(velmora_words_link_e2e)
-  foreach(test words_notepad_e2e_test launcher_shell_e2e_test)
+  foreach(test launcher_shell_e2e_test)
     if(TARGET ${test})
       target_link_libraries(${test} PRIVATE velmora_words)
       add_dependencies(${test} velmora_data)
