@@ -40,11 +40,7 @@ TEST_F(ArcmeterE2E, OpensCentredResizableInCircleModeWithOnlyTheDensity) {
 
   EXPECT_TRUE(GetWindowLongW(window_, GWL_STYLE) & WS_THICKFRAME);
 
-  RECT outer, work;
-  GetWindowRect(window_, &outer);
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_NEAR((outer.left + outer.right) / 2, (work.left + work.right) / 2, 2);
-  EXPECT_NEAR((outer.top + outer.bottom) / 2, (work.top + work.bottom) / 2, 2);
+  EXPECT_LE(e2e::DistanceFromWorkAreaCentre(window_), 2);
 }
 
 TEST_F(ArcmeterE2E, CircleThenArcThenCircleAgain) {
