@@ -13,8 +13,8 @@
 
 #include "bench/bench_stats.h"
 #include "ui/handles.h"
-#include "velmora/app/word_list_file.h"
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/word_list_file.h"
+#include "velmora/words/word_list_table.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "calculators/chaincalc/chaincalc_model.h"
 
 #include "calculators/common/number_format.h"
-#include "calculators/common/number_reader.h"
+#include "numbers/number_reader.h"
 
 namespace chaincalc {
 

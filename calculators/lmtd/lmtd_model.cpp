@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "calculators/common/number_format.h"
-#include "calculators/common/number_reader.h"
+#include "numbers/number_reader.h"
 
 namespace lmtd {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tests/support/e2e_support.h"
-#include "velmora/app/folder_listing.h"
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/folder_listing.h"
+#include "velmora/words/word_list_table.h"
 
 TEST(LauncherShell, ACalculatorInTheToolsFolderIsListedAndStarts) {
   const auto& tools = words::FolderMenus()[12];

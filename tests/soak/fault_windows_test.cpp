@@ -9,7 +9,7 @@
 #include <string>
 
 #include "tests/support/e2e_support.h"
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/word_list_table.h"
 #include "velmora/hotkeys/mod_hot.h"
 
 namespace fs = std::filesystem;

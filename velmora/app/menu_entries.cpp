@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "velmora/app/folder_listing.h"
-#include "velmora/app/send_word.h"
-#include "velmora/app/word_list_file.h"
+#include "velmora/words/folder_listing.h"
+#include "velmora/words/send_word.h"
+#include "velmora/words/word_list_file.h"
 
 namespace velmora {
 

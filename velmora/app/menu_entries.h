@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "velmora/app/bar_services.h"
-#include "velmora/app/list_menu.h"
+#include "velmora/words/list_menu.h"
 #include "velmora/app/menu_tree.h"
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/word_list_table.h"
 
 namespace velmora {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "velmora/app/menu_entries.h"
-#include "velmora/app/word_list_windows_test_support.h"
+#include "velmora/words/word_list_windows_test_support.h"
 
 namespace velmora {
 namespace {

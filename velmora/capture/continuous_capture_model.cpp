@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calculators/common/number_reader.h"
+#include "numbers/number_reader.h"
 
 namespace capture {
 

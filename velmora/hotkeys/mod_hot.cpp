@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "velmora/capture/viewer_window.h"
 #include "velmora/hotkeys/hotkey_model.h"
 
 namespace hotkeys {
@@ -15,7 +14,7 @@ struct HotKeyModule {
   unsigned HotKeyVk = 0;
   int HotKeyId = 0;
   HookState hook;
-  HotKeyHandlers handlers{{}, [] { capture::RunFullScreenCapture(); }};
+  HotKeyHandlers handlers;
 };
 
 HotKeyModule& Module() {
@@ -36,7 +35,6 @@ void RunIgnoringErrors(const std::function<void()>& handler) {
 }  // namespace
 
 void SetHotKeyHandlers(HotKeyHandlers handlers) {
-  if (!handlers.fullScreenCapture) handlers.fullScreenCapture = [] { capture::RunFullScreenCapture(); };
   Module().handlers = std::move(handlers);
 }
 

@@ -14,8 +14,8 @@ namespace hotkeys {
 inline constexpr int kAreaCaptureId = 1;
 inline constexpr int kFullScreenCaptureId = 2;
 
-// What the two hot keys run. The full-screen capture defaults to capture
-// mode 1; the area picker has nothing to run until one is set.
+// What the two hot keys run; the program sets both. A key whose handler is
+// not set does nothing.
 struct HotKeyHandlers {
   std::function<void()> areaCapture;
   std::function<void()> fullScreenCapture;

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "velmora/app/keystroke.h"
-#include "velmora/app/word_list_file.h"
+#include "velmora/words/keystroke.h"
+#include "velmora/words/word_list_file.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "velmora/app/word_list_windows_test_support.h"
+#include "velmora/words/word_list_windows_test_support.h"
 #include "velmora/input/input_test_support.h"
 #include "velmora/input/input_window.h"
 

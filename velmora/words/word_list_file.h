@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "velmora/app/list_menu.h"
-#include "velmora/app/word_list_lines.h"
+#include "velmora/words/list_menu.h"
+#include "velmora/words/word_list_lines.h"
 
 namespace words {
 

@@ -1,4 +1,4 @@
-#include "velmora/app/list_menu.h"
+#include "velmora/words/list_menu.h"
 
 namespace words {
 namespace {

@@ -1,7 +1,7 @@
 // Fuzz target: the number reader and the display patterns must accept any text
 // and any value without crashing.
 #include "calculators/common/number_format.h"
-#include "calculators/common/number_reader.h"
+#include "numbers/number_reader.h"
 
 #include <cstddef>
 #include <cstdint>

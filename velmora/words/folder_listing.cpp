@@ -1,11 +1,11 @@
-#include "velmora/app/folder_listing.h"
+#include "velmora/words/folder_listing.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>
 
 #include <algorithm>
 
-#include "velmora/app/word_list_lines.h"
+#include "velmora/words/word_list_lines.h"
 
 namespace words {
 namespace {

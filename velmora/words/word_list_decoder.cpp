@@ -1,4 +1,4 @@
-#include "velmora/app/word_list_decoder.h"
+#include "velmora/words/word_list_decoder.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
-#include "velmora/app/send_word.h"
+#include "velmora/words/send_word.h"
 
 #include <string>
 
 #include "ui/system.h"
 #include "ui/window.h"
-#include "velmora/app/keystroke.h"
+#include "velmora/words/keystroke.h"
 
 namespace words {
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "velmora/app/keystroke_plan.h"
-#include "velmora/app/list_menu.h"
-#include "velmora/app/word_list_decoder.h"
-#include "velmora/app/word_list_lines.h"
-#include "velmora/app/word_list_test_support.h"
+#include "velmora/words/keystroke_plan.h"
+#include "velmora/words/list_menu.h"
+#include "velmora/words/word_list_decoder.h"
+#include "velmora/words/word_list_lines.h"
+#include "velmora/words/word_list_test_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

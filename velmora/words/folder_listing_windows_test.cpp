@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "velmora/app/folder_listing.h"
-#include "velmora/app/word_list_windows_test_support.h"
+#include "velmora/words/folder_listing.h"
+#include "velmora/words/word_list_windows_test_support.h"
 
 using Names = std::vector<std::wstring>;
 

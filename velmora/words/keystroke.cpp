@@ -1,8 +1,8 @@
-#include "velmora/app/keystroke.h"
+#include "velmora/words/keystroke.h"
 
 #include <windows.h>
 
-#include "velmora/app/keystroke_plan.h"
+#include "velmora/words/keystroke_plan.h"
 
 namespace words {
 namespace {

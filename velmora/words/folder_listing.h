@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "velmora/app/list_menu.h"
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/list_menu.h"
+#include "velmora/words/word_list_table.h"
 
 namespace words {
 

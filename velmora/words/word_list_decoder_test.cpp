@@ -1,10 +1,10 @@
-#include "velmora/app/word_list_decoder.h"
+#include "velmora/words/word_list_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "velmora/app/word_list_test_support.h"
+#include "velmora/words/word_list_test_support.h"
 
 using words::DecodeListBytes;
 using words::DetectListEncoding;

@@ -1,4 +1,4 @@
-#include "velmora/app/word_list_file.h"
+#include "velmora/words/word_list_file.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include "ui/handles.h"
 #include "ui/system.h"
-#include "velmora/app/word_list_decoder.h"
+#include "velmora/words/word_list_decoder.h"
 
 namespace words {
 namespace {

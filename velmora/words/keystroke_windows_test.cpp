@@ -7,8 +7,8 @@
 #include <string>
 
 #include "ui/system.h"
-#include "velmora/app/keystroke.h"
-#include "velmora/app/send_word.h"
+#include "velmora/words/keystroke.h"
+#include "velmora/words/send_word.h"
 
 namespace {
 

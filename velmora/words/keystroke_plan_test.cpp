@@ -1,4 +1,4 @@
-#include "velmora/app/keystroke_plan.h"
+#include "velmora/words/keystroke_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calculators/common/number_reader.h"
+#include "numbers/number_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "velmora/app/word_list_table.h"
+#include "velmora/words/word_list_table.h"
 
 #include <array>
 

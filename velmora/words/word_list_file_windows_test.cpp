@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "velmora/app/word_list_decoder.h"
-#include "velmora/app/word_list_file.h"
-#include "velmora/app/word_list_table.h"
-#include "velmora/app/word_list_windows_test_support.h"
+#include "velmora/words/word_list_decoder.h"
+#include "velmora/words/word_list_file.h"
+#include "velmora/words/word_list_table.h"
+#include "velmora/words/word_list_windows_test_support.h"
 
 using words::LoadListMenuItems;
 using words::ReadWordListFile;
