@@ -12,6 +12,7 @@
 #include "velmora/app/menu_entries.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/viewer_window.h"
 #include "velmora/hotkeys/mod_hot.h"
 #include "velmora/info/about_window.h"
@@ -39,6 +40,7 @@ class Program {
     // The never-shown viewer and the shot windows do not keep the program
     // running once the user has closed every window they can see.
     capture::SetHiddenHelperMark(MarkHelperWindow);
+    capture::SetSaveNoticeAnchor([this] { return BarRect(); });
     services_.capture = [this](int mode, HWND) { Capture(mode); };
     services_.fillMenus = [this](MenuTree& tree, const std::wstring& appPath) { entries_.Fill(tree, appPath); };
     services_.chooseEntry = [this](const MenuChoice& choice) { entries_.Choose(choice); };
@@ -77,6 +79,13 @@ class Program {
         break;
       default: break;
     }
+  }
+
+  // Where the bar stands on screen; empty while it is closed or hidden.
+  RECT BarRect() const {
+    RECT rect{};
+    if (bar_ && bar_->Exists() && IsWindowVisible(bar_->Handle())) GetWindowRect(bar_->Handle(), &rect);
+    return rect;
   }
 
   void SetBarShown(bool shown) const {

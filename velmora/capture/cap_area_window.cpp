@@ -8,6 +8,7 @@
 #include "ui/controls.h"
 #include "velmora/capture/cap_area_crop.h"
 #include "velmora/capture/capture_save.h"
+#include "velmora/capture/save_notice_window.h"
 
 namespace capture {
 namespace {
@@ -232,6 +233,7 @@ void CapAreaWindow::TakePick(const PickRect& rect) {
   copied_ = CopyPictureToClipboard(Handle(), picked);
   lastSave_ = SaveCapture(picked, CaptureFileName(TimeLayout::Joined));
   Destroy();
+  ShowSaveNotice(lastSave_);
 }
 
 void CapAreaWindow::OnTimer(UINT_PTR id) {

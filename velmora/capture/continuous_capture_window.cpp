@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/shot_window.h"
 
 namespace capture {
@@ -97,6 +98,7 @@ void ContinuousCaptureWindow::OnCommand(int id, int code, HWND) {
 
 void ContinuousCaptureWindow::StartOrPause() {
   const auto look = model_.Toggle(ui::GetText(controls_.Get(kTxtNum)));
+  if (model_.Running()) noticeGate_.Restart();
   // An interval of nothing shows the running state but never ticks.
   if (model_.Running() && model_.Interval() > 0) {
     timer1_.Start(Handle(), kShotTimerId, model_.Interval());
@@ -119,6 +121,7 @@ void ContinuousCaptureWindow::Shoot() {
   // Neither window may be the foreground window or stand in the picture.
   Show(SW_HIDE);
   if (bar_.hide) bar_.hide();
+  SetSaveNoticeShown(false);
   lastShot_ = TakeShot();
   ui::Delay(0);
   const std::wstring label = model_.Shot();
@@ -127,6 +130,8 @@ void ContinuousCaptureWindow::Shoot() {
   // Shown without taking the focus back from the window being captured.
   if (Exists()) Show(SW_SHOWNA);
   if (bar_.showIfExists) bar_.showIfExists();
+  SetSaveNoticeShown(true);
+  if (noticeGate_.ShouldShow(lastShot_)) ShowSaveNotice(lastShot_);
   shooting_ = false;
 }
 

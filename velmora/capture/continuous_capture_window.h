@@ -57,6 +57,7 @@ class ContinuousCaptureWindow : public ui::FormWindow {
   ui::Brush countBrush_;
   BarVisibility bar_;
   SaveResult lastShot_;
+  SaveNoticeGate noticeGate_;  // where this run's files go, told once
   bool shooting_ = false;
 };
 

@@ -51,4 +51,28 @@ std::wstring SaveMenuText(const SaveResult& result) {
   return text;
 }
 
+namespace {
+
+// The folder of a written file, or nothing for a capture that was not saved.
+std::wstring PlaceOf(const SaveResult& result) {
+  if (!result.saved) return {};
+  return result.path.substr(0, result.path.find_last_of(L'\\') + 1);
+}
+
+}  // namespace
+
+std::optional<std::wstring> SaveNoticeText(const SaveResult& result) {
+  const bool tookFirstChoice = result.saved && !result.attempts.empty() && result.attempts.front().path == result.path;
+  if (tookFirstChoice) return std::nullopt;
+  if (!result.saved) return SaveMenuText(result);
+  return L"抓屏已保存到：" + result.path;
+}
+
+bool SaveNoticeGate::ShouldShow(const SaveResult& result) {
+  const std::wstring place = PlaceOf(result);
+  const bool moved = lastPlace_ != place;
+  lastPlace_ = place;
+  return moved && SaveNoticeText(result).has_value();
+}
+
 }  // namespace capture

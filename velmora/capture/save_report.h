@@ -2,6 +2,7 @@
 // What the user is told about a capture file: where it went, or, when no
 // write succeeded, that the capture was not saved and why.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,22 @@ std::wstring WriteFailureReason(unsigned long error);
 // The text of the viewer's popup item: "保存到: 《path》" when saved,
 // otherwise why the capture was not saved, naming each place tried.
 std::wstring SaveMenuText(const SaveResult& result);
+
+// The text of the notice that says where a capture went: the full path when
+// the file landed anywhere other than the first place tried (the name in the
+// root of C:), or why nothing was saved. Nothing when the first place took it.
+std::optional<std::wstring> SaveNoticeText(const SaveResult& result);
+
+// A series of shots tells the user where its files go once: at its first
+// shot, and again only when a shot lands in another folder (or fails after
+// saving, or saves after failing). Never for every shot.
+class SaveNoticeGate {
+ public:
+  void Restart() { lastPlace_.reset(); }
+  bool ShouldShow(const SaveResult& result);
+
+ private:
+  std::optional<std::wstring> lastPlace_;
+};
 
 }  // namespace capture

@@ -1,0 +1,122 @@
+// Where an area pick went, told to the user: with the root of C: refusing
+// the file, the pick lands in the Pictures folder and a notice near the bar
+// names the file; a click on the notice opens Explorer there.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/velmora_bar_driver.h"
+#include "tests/support/e2e_support.h"
+
+namespace {
+
+using namespace e2e::velmora;
+
+// Folders named like the area picker's files of the next minute take the
+// names in the root of C:, so every write there fails.
+class RootOfCRefuses {
+ public:
+  RootOfCRefuses() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME start;
+    SystemTimeToFileTime(&now, &start);
+    for (int s = 0; s < 60; ++s) {
+      ULARGE_INTEGER t{{start.dwLowDateTime, start.dwHighDateTime}};
+      t.QuadPart += static_cast<ULONGLONG>(s) * 10000000;
+      const FILETIME at{t.LowPart, t.HighPart};
+      SYSTEMTIME st;
+      FileTimeToSystemTime(&at, &st);
+      wchar_t name[64];
+      swprintf(name, 64, L"c:\\Kelvo抓屏%04u%02u%02u%02u%02u%02u.bmp", st.wYear, st.wMonth, st.wDay, st.wHour,
+               st.wMinute, st.wSecond);
+      if (CreateDirectoryW(name, nullptr)) blocked_.push_back(name);
+    }
+  }
+  ~RootOfCRefuses() {
+    for (const auto& folder : blocked_) RemoveDirectoryW(folder.c_str());
+  }
+
+ private:
+  std::vector<std::wstring> blocked_;
+};
+
+std::wstring PicturesFolder() {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+void Drag(POINT from, POINT to) {
+  MovePointer(from);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  e2e::Settle(300);
+  MovePointer({(from.x + to.x) / 2, (from.y + to.y) / 2});
+  MovePointer(to);
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+// The top-level windows on screen that belong to neither Velmora nor this test.
+std::vector<HWND> OtherWindows(DWORD velmora) {
+  std::vector<HWND> found;
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (IsWindowVisible(w) && pid != velmora && pid != GetCurrentProcessId() && GetWindowTextLengthW(w) > 0)
+      found.push_back(w);
+  }
+  return found;
+}
+
+TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplorer) {
+  const RootOfCRefuses refuses;
+  e2e::Program program(e2e::DistPath(L"Velmora.exe"));
+  ASSERT_TRUE(program.Started());
+  const HWND bar = BarByVersionClick(program.Id());
+  ASSERT_NE(bar, nullptr);
+
+  e2e::PressKey('C', false, true, true);
+  ASSERT_NE(WaitForOne(program.Id(), L"VelmoraCapArea"), nullptr);
+  Drag({200, 200}, {420, 330});
+  const HWND notice = WaitForOne(program.Id(), L"VelmoraSaveNotice");
+  ASSERT_NE(notice, nullptr);
+
+  const std::wstring text = e2e::TextOf(notice);
+  const std::wstring prefix = L"抓屏已保存到：" + PicturesFolder() + L"\\Kelvo抓屏";
+  ASSERT_EQ(text.rfind(prefix, 0), 0u) << "notice text: " << std::string(text.begin(), text.end());
+  const std::wstring file = text.substr(std::wstring(L"抓屏已保存到：").size());
+  EXPECT_NE(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << "the named file was written";
+  EXPECT_TRUE(GetWindowLongW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_NE(GetForegroundWindow(), notice) << "the notice never takes the focus";
+  RECT n{}, b{};
+  GetWindowRect(notice, &n);
+  GetWindowRect(bar, &b);
+  EXPECT_EQ(n.bottom, b.top) << "stands on the bar";
+  EXPECT_EQ(n.right, b.right);
+
+  const std::vector<HWND> before = OtherWindows(program.Id());
+  e2e::Click(notice);
+  EXPECT_TRUE(WaitForCount(program.Id(), L"VelmoraSaveNotice", 0)) << "a click closes the notice";
+  HWND explorer = nullptr;
+  for (int i = 0; i < 100 && !explorer; ++i, e2e::Settle(100)) {
+    for (HWND w : OtherWindows(program.Id()))
+      if (std::find(before.begin(), before.end(), w) == before.end()) explorer = w;
+  }
+  ASSERT_NE(explorer, nullptr) << "a click opens Explorer";
+  const std::wstring pictures = PicturesFolder();
+  EXPECT_EQ(e2e::ClassOf(explorer), L"ExplorerWClass");
+  EXPECT_EQ(e2e::TextOf(explorer), pictures.substr(pictures.find_last_of(L'\\') + 1)) << "opened on the folder";
+  PostMessageW(explorer, WM_CLOSE, 0, 0);
+  DeleteFileW(file.c_str());
+}
+
+}  // namespace
