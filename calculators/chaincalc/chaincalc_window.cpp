@@ -1,6 +1,6 @@
 #include "calculators/chaincalc/chaincalc_window.h"
 
-#include "ui/maker.h"
+#include "calculators/common/greeting.h"
 #include "ui/system.h"
 
 namespace chaincalc {
@@ -120,16 +120,9 @@ void ChaincalcWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void ChaincalcWindow::ShowHelp() const {
-  const std::wstring text = std::wstring(L"您好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") + maker::kWebAddress +
-                            L",QQ:" + maker::kQqNumber;
-  ui::ShowInformation(Handle(), text, L"Chaincalc");
+  ui::ShowInformation(Handle(), calc::Greeting(L"您好"), L"Chaincalc");
 }
 
 }  // namespace chaincalc
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  chaincalc::ChaincalcWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<chaincalc::ChaincalcWindow>(show); }

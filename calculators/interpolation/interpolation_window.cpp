@@ -1,6 +1,5 @@
 #include "calculators/interpolation/interpolation_window.h"
 
-#include "ui/handles.h"
 #include "ui/system.h"
 
 namespace interpolation {
@@ -33,8 +32,8 @@ constexpr ui::ControlSpec kLayout[] = {
 constexpr int BoxId(std::size_t box) { return kText1 + static_cast<int>(box); }
 constexpr int kResultId = BoxId(InterpolationModel::kY);
 
-// Line1: the separator between the x column and the y column, in twips.
-constexpr int kLineX = 2520, kLineTop = 120, kLineBottom = 1920;
+// Line1: the separator between the x column and the y column.
+constexpr ui::LineSpec kLines[] = {{2520, 120, 2520, 1920}};
 
 }  // namespace
 
@@ -55,6 +54,7 @@ bool InterpolationWindow::Open() {
 
 void InterpolationWindow::OnCreate() {
   controls_.Create(Handle(), kLayout, {L"宋体", 120});
+  lines_ = kLines;
   std::vector<HWND> edits;
   for (std::size_t box = 0; box < InterpolationModel::kBoxCount; ++box) edits.push_back(controls_.Get(BoxId(box)));
   boxes_ = std::make_unique<ui::TextBoxBinding<InterpolationModel>>(model_, std::move(edits));
@@ -83,27 +83,6 @@ void InterpolationWindow::CopyResult() const {
   ui::SetClipboardText(Handle(), ui::GetText(controls_.Get(kResultId)));
 }
 
-void InterpolationWindow::PaintSeparator() const {
-  const ui::PaintScope paint(Handle());
-  const ui::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-  const ui::SelectionGuard selected(paint.dc(), pen.get());
-  MoveToEx(paint.dc(), Px(kLineX), Px(kLineTop), nullptr);
-  LineTo(paint.dc(), Px(kLineX), Px(kLineBottom));
-}
-
-LRESULT InterpolationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PaintSeparator();
-    return 0;
-  }
-  return FormWindow::OnMessage(message, wParam, lParam);
-}
-
 }  // namespace interpolation
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  interpolation::InterpolationWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<interpolation::InterpolationWindow>(show); }

@@ -31,7 +31,6 @@ class StopwatchModel {
   // elapsed since the last start.
   void Tick();
 
-  bool Running() const { return running_; }
   const std::wstring& Text() const { return text_; }
 
  private:

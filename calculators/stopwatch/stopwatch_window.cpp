@@ -90,9 +90,4 @@ void StopwatchWindow::ShowTime() const {
 
 }  // namespace stopwatch
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  stopwatch::StopwatchWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<stopwatch::StopwatchWindow>(show); }
