@@ -1,7 +1,6 @@
-// The five calculators started as a user starts them: keys typed with real
-// input events right after the window opens land in its first input box, Tab
-// and Shift+Tab move through the controls in layout order, a result follows,
-// and the quit button ends the program.
+// The five calculators started as a user starts them and driven with real keys:
+// typing lands at once in the first input box, Tab and Shift+Tab follow the
+// layout order, a result follows, the quit button ends the program.
 #include <gtest/gtest.h>
 
 #include <string>

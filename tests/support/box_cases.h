@@ -39,9 +39,4 @@ void RunBoxCases(const std::vector<BoxCase>& cases, Press press, Check check) {
   }
 }
 
-template <typename Model>
-void RunBoxCases(const std::vector<BoxCase>& cases) {
-  RunBoxCases<Model>(cases, [](Model&, std::size_t) {}, [](const Model&) {});
-}
-
 }  // namespace testsupport
