@@ -63,14 +63,9 @@ constexpr ui::LineSpec kLines[] = {{120, 3345, 5400, 3345}};
 }  // namespace
 
 bool ArcmeterWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraArcmeter";
-  options.caption = std::wstring(L"圆和圆弧周长面积计算  ") + maker::kWebAddress;
-  options.style = WS_OVERLAPPEDWINDOW;
-  options.clientWidthTwips = 4185;
-  options.clientHeightTwips = 5040;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraArcmeter", .caption = std::wstring(L"圆和圆弧周长面积计算  ") + maker::kWebAddress,
+                 .style = WS_OVERLAPPEDWINDOW, .clientWidthTwips = 4185, .clientHeightTwips = 5040,
+                 .quitWhenDestroyed = true});
 }
 
 void ArcmeterWindow::OnCreate() {

@@ -70,15 +70,9 @@ constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 }  // namespace
 
 bool ChaincalcWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraChaincalc";
-  options.caption = L"Chaincalc四则运算";
-  options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  options.clientWidthTwips = 5415;
-  options.clientHeightTwips = 5010;
-  options.background = kLightGrey;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraChaincalc", .caption = L"Chaincalc四则运算",
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 5415,
+                 .clientHeightTwips = 5010, .background = kLightGrey, .quitWhenDestroyed = true});
 }
 
 void ChaincalcWindow::OnCreate() {

@@ -38,15 +38,10 @@ constexpr ui::LineSpec kLines[] = {{2520, 120, 2520, 1920}};
 }  // namespace
 
 bool InterpolationWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraInterpolation";
-  options.caption = L"插值";
-  options.style = WS_OVERLAPPEDWINDOW;  // resizable; the controls keep their places
-  options.clientWidthTwips = 5220;
-  options.clientHeightTwips = 2505;
-  options.placement = ui::Placement::SystemDefault;
-  options.quitWhenDestroyed = true;
-  if (!Create(options)) return false;
+  // Resizable; the controls keep their places.
+  if (!Create({.className = L"VelmoraInterpolation", .caption = L"插值", .style = WS_OVERLAPPEDWINDOW,
+               .clientWidthTwips = 5220, .clientHeightTwips = 2505, .placement = ui::Placement::SystemDefault,
+               .quitWhenDestroyed = true})) return false;
   // Top-most from load, at the place and size the system gave the window.
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;

@@ -29,14 +29,9 @@ constexpr ui::ControlSpec kLayout[] = {
 }  // namespace
 
 bool LmtdWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraLmtdcalc";
-  options.caption = L"计算温差";
-  options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  options.clientWidthTwips = 4680;
-  options.clientHeightTwips = 4095;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraLmtdcalc", .caption = L"计算温差",
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 4680,
+                 .clientHeightTwips = 4095, .quitWhenDestroyed = true});
 }
 
 void LmtdWindow::OnCreate() {
