@@ -8,14 +8,10 @@
 #include "calculators/common/number_format.h"
 #include "numbers/number_reader.h"
 
-namespace {
-
-void ShowEveryWay(double value) {
+static void ShowEveryWay(double value) {
   for (const char* pattern : {"0.00##", "0.0##", "0.####"}) calc::FormatPattern(value, pattern);
   calc::GeneralNumberText(value);
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::wstring text;

@@ -19,7 +19,6 @@ TEST(Interpolation, ResultAfterEachSequenceOfEdits) {
   testsupport::RunBoxCases<InterpolationModel>({
       {"start: nothing computed", {}, {{kY, L""}}},
       {"between the points, point kept", Typed(L"0", L"0", L"10", L"100", L"5"), {{kY, L"50."}}},
-      {"a quarter", Typed(L"0", L"0", L"10", L"100", L"2.5"), {{kY, L"25."}}},
       {"beyond x2", Typed(L"0", L"0", L"10", L"100", L"20"), {{kY, L"200."}}},
       {"before x1", Typed(L"0", L"0", L"10", L"100", L"-3"), {{kY, L"-30."}}},
       {"a third", Typed(L"0", L"0", L"3", L"1", L"1"), {{kY, L"0.3333"}}},

@@ -27,8 +27,7 @@ struct Calculator {
 };
 
 bool Matches(const std::wstring& text, const std::wstring& wanted) {
-  if (!wanted.empty() && wanted.back() == L'*') return text.starts_with(wanted.substr(0, wanted.size() - 1));
-  return text == wanted;
+  return wanted.ends_with(L'*') ? text.starts_with(wanted.substr(0, wanted.size() - 1)) : text == wanted;
 }
 
 bool WaitFor(auto condition) {

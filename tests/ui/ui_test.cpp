@@ -1,6 +1,5 @@
-// The window layer's own Win32 effects, in process under Wine: placement and
-// geometry in twips, where the focus goes, the text-box binding, fonts,
-// handle counts, and waits that keep events flowing.
+// The window layer's own Win32 effects in process: placement, twips and points, focus,
+// colours, the text-box binding, handle counts, and waits that keep events flowing.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +9,7 @@
 #include "calculators/common/text_boxes.h"
 #include "tests/support/handle_counts.h"
 #include "ui/form_window.h"
+#include "ui/handles.h"
 #include "ui/system.h"
 #include "ui/text_box_binding.h"
 
@@ -106,6 +106,15 @@ TEST(FormWindow, FocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
   ASSERT_EQ(GetActiveWindow(), other.Handle());
   SetActiveWindow(w.Handle());
   EXPECT_EQ(GetFocus(), w.Get(kSecond));
+}
+
+TEST(FormWindow, AControlsTextColourIsGivenToItsColourMessage) {
+  TestForm w;
+  w.Controls().SetTextColor(kFirst, RGB(255, 0, 0));
+  const ui::WindowDc dc(w.Handle());
+  ::SetTextColor(dc.get(), RGB(0, 0, 0));
+  SendMessageW(w.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(w.Get(kFirst)));
+  EXPECT_EQ(GetTextColor(dc.get()), RGB(255, 0, 0));
 }
 
 TEST(TextBoxBinding, TypingRunsTheModelAndShowsItsNestedWrites) {
