@@ -17,7 +17,6 @@ ClassAndStyle ClassFor(const ControlSpec& s) {
     case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOTIFY};
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
     case ControlKind::OptionButton: return {L"BUTTON", BS_AUTORADIOBUTTON | (s.startsGroup ? WS_TABSTOP : 0u)};
-    case ControlKind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP};
     case ControlKind::MultiLineEdit:
       return {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP};
@@ -89,6 +88,19 @@ HWND ControlSet::Get(int id) const {
     if (e.layout.id == id) return e.hwnd;
   }
   return nullptr;
+}
+
+HWND ControlSet::FirstInput() const {
+  HWND firstStop = nullptr;
+  for (const Entry& e : entries_) {
+    const LONG_PTR style = GetWindowLongPtrW(e.hwnd, GWL_STYLE);
+    // The window itself may not be shown yet: the controls' own styles decide.
+    if ((style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) continue;
+    const bool box = e.layout.kind == ControlKind::Edit || e.layout.kind == ControlKind::MultiLineEdit;
+    if (box && (style & ES_READONLY) == 0) return e.hwnd;
+    if (!firstStop && (style & WS_TABSTOP) != 0) firstStop = e.hwnd;
+  }
+  return firstStop;
 }
 
 int ControlSet::IdOf(HWND control) const {

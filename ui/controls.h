@@ -18,7 +18,6 @@ enum class ControlKind {
   Label,         // static text
   Button,        // push button
   OptionButton,  // radio button; the first of a group carries startsGroup
-  CheckBox,
   Edit,          // single-line text box
   MultiLineEdit,
   ListBox,
@@ -53,7 +52,9 @@ class ControlSet {
   void Create(HWND parent, std::span<const ControlSpec> table, const FontSpec& font);
 
   HWND Get(int id) const;
-  int IdOf(HWND control) const;
+  // Where the keyboard focus starts: the first enabled text box that takes
+  // typing, or else the first enabled control that takes the focus by Tab.
+  HWND FirstInput() const;
 
   void SetFont(int id, const FontSpec& font);
   void SetTextColor(int id, COLORREF color);
@@ -73,6 +74,7 @@ class ControlSet {
     FontSpec font;
   };
   void ApplyFonts(UINT dpi);
+  int IdOf(HWND control) const;
 
   HWND parent_ = nullptr;
   std::vector<Entry> entries_;

@@ -24,10 +24,9 @@ SIZE OuterSize(const WindowOptions& o, UINT dpi) {
 POINT Origin(const WindowOptions& o, SIZE size) {
   if (o.placement == Placement::Explicit) return {o.x, o.y};
   if (o.placement == Placement::SystemDefault) return {CW_USEDEFAULT, CW_USEDEFAULT};
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return {work.left + std::max(0L, (work.right - work.left - size.cx) / 2),
-          work.top + std::max(0L, (work.bottom - work.top - size.cy) / 2)};
+  // The screen itself, not its work area: a taskbar does not move the window.
+  const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  return {std::max(0L, (width - size.cx) / 2), std::max(0L, (height - size.cy) / 2)};
 }
 
 }  // namespace
@@ -73,10 +72,6 @@ bool Window::Create(const WindowOptions& o) {
 
 void Window::Show(int command) const {
   if (hwnd_) ShowWindow(hwnd_, command);
-}
-
-void Window::Close() const {
-  if (hwnd_) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 
 void Window::Destroy() {

@@ -14,7 +14,7 @@ int TwipsToPixels(int twips, UINT dpi);
 int PixelsToTwips(int pixels, UINT dpi);
 
 enum class Placement {
-  CenterScreen,   // centred on the primary screen's work area
+  CenterScreen,   // centred on the primary screen
   SystemDefault,  // where the system places a new window
   Explicit,       // at WindowOptions::x/y (pixels, screen coordinates)
 };
@@ -43,7 +43,6 @@ class Window {
   // Creates the window (not yet shown). Returns false when the system refuses.
   bool Create(const WindowOptions& options);
   void Show(int command = SW_SHOWNORMAL) const;
-  void Close() const;
   void Destroy();
 
   HWND Handle() const { return hwnd_; }

@@ -16,14 +16,6 @@ inline constexpr double kCircleConstant = 3.1415926;
 
 enum class Mode { Circle, Arc };
 
-// The working values. They live as long as the window and are only ever
-// overwritten: a box whose number lies beyond the double range keeps the old
-// value, and the arc length and chord keep their last arc values in circle mode.
-struct Values {
-  double radius = 0, diameter = 0, thickness = 0, density = 0, angle = 0;
-  double area = 0, perimeter = 0, arcLength = 0, chord = 0, weight = 0;
-};
-
 // The window's ten text boxes. Any change of a box of the main array (outputs
 // included) recalculates everything; a change of the diameter writes half of it
 // into the radius box, which recalculates in turn when it changes the box.
@@ -48,14 +40,18 @@ class ArcmeterModel {
   const std::wstring& Text(std::size_t box) const { return boxes_.Text(box); }
   bool Write(std::size_t box, std::wstring text) { return boxes_.Write(box, std::move(text)); }
 
-  Mode CurrentMode() const { return mode_; }
-  bool AngleEnabled() const { return mode_ == Mode::Arc; }
   // A click on either mode button: switches and recalculates.
   void Select(Mode mode);
 
-  const Values& Working() const { return values_; }
-
  private:
+  // The working values. They live as long as the window and are only ever
+  // overwritten: a box whose number lies beyond the double range keeps the old
+  // value, and the arc length and chord keep their last arc values in circle mode.
+  struct Values {
+    double radius = 0, diameter = 0, thickness = 0, density = 0, angle = 0;
+    double area = 0, perimeter = 0, arcLength = 0, chord = 0, weight = 0;
+  };
+
   void OnChange(std::size_t box);
   void OnDiameterChange();
   void Recalculate();

@@ -2,7 +2,7 @@
 
 #include <uxtheme.h>
 
-#include "ui/handles.h"
+#include "calculators/common/greeting.h"
 #include "ui/maker.h"
 #include "ui/system.h"
 
@@ -57,24 +57,20 @@ constexpr ui::FontSpec kBoxFont{L"宋体", 120};
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kPurple = RGB(128, 0, 128);
 
-// The horizontal separator between the circle's results and the plate, in twips.
-constexpr int kLineLeft = 120, kLineRight = 5400, kLineY = 3345;
+// Line1: the separator between the circle's results and the plate.
+constexpr ui::LineSpec kLines[] = {{120, 3345, 5400, 3345}};
 
 }  // namespace
 
 bool ArcmeterWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraArcmeter";
-  options.caption = std::wstring(L"圆和圆弧周长面积计算  ") + maker::kWebAddress;
-  options.style = WS_OVERLAPPEDWINDOW;
-  options.clientWidthTwips = 4185;
-  options.clientHeightTwips = 5040;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraArcmeter", .caption = std::wstring(L"圆和圆弧周长面积计算  ") + maker::kWebAddress,
+                 .style = WS_OVERLAPPEDWINDOW, .clientWidthTwips = 4185, .clientHeightTwips = 5040,
+                 .quitWhenDestroyed = true});
 }
 
 void ArcmeterWindow::OnCreate() {
   controls_.Create(Handle(), kLayout, kCaptionFont);
+  lines_ = kLines;
   std::vector<HWND> boxes;
   for (std::size_t box = 0; box < Box::kDiameter; ++box) {
     const int id = Text1(static_cast<Box>(box));
@@ -125,33 +121,10 @@ void ArcmeterWindow::OnCommand(int id, int code, HWND control) {
   }
 }
 
-LRESULT ArcmeterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PaintSeparator();
-    return 0;
-  }
-  return FormWindow::OnMessage(message, wParam, lParam);
-}
-
-void ArcmeterWindow::PaintSeparator() const {
-  const ui::PaintScope paint(Handle());
-  const ui::Pen pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
-  const ui::SelectionGuard selected(paint.dc(), pen.get());
-  MoveToEx(paint.dc(), Px(kLineLeft), Px(kLineY), nullptr);
-  LineTo(paint.dc(), Px(kLineRight), Px(kLineY));
-}
-
 void ArcmeterWindow::ShowHelp() const {
-  const std::wstring text = std::wstring(L"你好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") + maker::kWebAddress +
-                            L",QQ:" + maker::kQqNumber;
-  ui::ShowInformation(Handle(), text, L"计算周长、面积的小程序");
+  ui::ShowInformation(Handle(), calc::Greeting(L"你好"), L"计算周长、面积的小程序");
 }
 
 }  // namespace arcmeter
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  arcmeter::ArcmeterWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<arcmeter::ArcmeterWindow>(show); }

@@ -16,10 +16,8 @@ class ArcmeterWindow : public ui::FormWindow {
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ApplyColors();
   void OnOptionClick(Mode mode);
-  void PaintSeparator() const;
   void ShowHelp() const;
 
   ArcmeterModel model_;

@@ -34,8 +34,6 @@ class ChaincalcModel {
   // row's first operand.
   void Chain(Row row);
 
-  double Value(std::size_t box) const { return values_.at(box); }
-
  private:
   void Recalculate();
   void ReadInto(std::size_t box);

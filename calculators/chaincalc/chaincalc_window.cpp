@@ -1,6 +1,6 @@
 #include "calculators/chaincalc/chaincalc_window.h"
 
-#include "ui/maker.h"
+#include "calculators/common/greeting.h"
 #include "ui/system.h"
 
 namespace chaincalc {
@@ -70,15 +70,9 @@ constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 }  // namespace
 
 bool ChaincalcWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraChaincalc";
-  options.caption = L"Chaincalc四则运算";
-  options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  options.clientWidthTwips = 5415;
-  options.clientHeightTwips = 5010;
-  options.background = kLightGrey;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraChaincalc", .caption = L"Chaincalc四则运算",
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 5415,
+                 .clientHeightTwips = 5010, .background = kLightGrey, .quitWhenDestroyed = true});
 }
 
 void ChaincalcWindow::OnCreate() {
@@ -120,16 +114,9 @@ void ChaincalcWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void ChaincalcWindow::ShowHelp() const {
-  const std::wstring text = std::wstring(L"您好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") + maker::kWebAddress +
-                            L",QQ:" + maker::kQqNumber;
-  ui::ShowInformation(Handle(), text, L"Chaincalc");
+  ui::ShowInformation(Handle(), calc::Greeting(L"您好"), L"Chaincalc");
 }
 
 }  // namespace chaincalc
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  chaincalc::ChaincalcWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<chaincalc::ChaincalcWindow>(show); }

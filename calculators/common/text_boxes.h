@@ -19,7 +19,6 @@ class TextBoxes {
 
   TextBoxes(std::size_t count, ChangeHandler onChange);
 
-  std::size_t Count() const { return texts_.size(); }
   const std::wstring& Text(std::size_t box) const { return texts_.at(box); }
 
   // Sets a box's text without running its handler: initial texts at load.

@@ -1,6 +1,5 @@
 #include "calculators/interpolation/interpolation_window.h"
 
-#include "ui/handles.h"
 #include "ui/system.h"
 
 namespace interpolation {
@@ -33,21 +32,16 @@ constexpr ui::ControlSpec kLayout[] = {
 constexpr int BoxId(std::size_t box) { return kText1 + static_cast<int>(box); }
 constexpr int kResultId = BoxId(InterpolationModel::kY);
 
-// Line1: the separator between the x column and the y column, in twips.
-constexpr int kLineX = 2520, kLineTop = 120, kLineBottom = 1920;
+// Line1: the separator between the x column and the y column.
+constexpr ui::LineSpec kLines[] = {{2520, 120, 2520, 1920}};
 
 }  // namespace
 
 bool InterpolationWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraInterpolation";
-  options.caption = L"插值";
-  options.style = WS_OVERLAPPEDWINDOW;  // resizable; the controls keep their places
-  options.clientWidthTwips = 5220;
-  options.clientHeightTwips = 2505;
-  options.placement = ui::Placement::SystemDefault;
-  options.quitWhenDestroyed = true;
-  if (!Create(options)) return false;
+  // Resizable; the controls keep their places.
+  if (!Create({.className = L"VelmoraInterpolation", .caption = L"插值", .style = WS_OVERLAPPEDWINDOW,
+               .clientWidthTwips = 5220, .clientHeightTwips = 2505, .placement = ui::Placement::SystemDefault,
+               .quitWhenDestroyed = true})) return false;
   // Top-most from load, at the place and size the system gave the window.
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
@@ -55,6 +49,7 @@ bool InterpolationWindow::Open() {
 
 void InterpolationWindow::OnCreate() {
   controls_.Create(Handle(), kLayout, {L"宋体", 120});
+  lines_ = kLines;
   std::vector<HWND> edits;
   for (std::size_t box = 0; box < InterpolationModel::kBoxCount; ++box) edits.push_back(controls_.Get(BoxId(box)));
   boxes_ = std::make_unique<ui::TextBoxBinding<InterpolationModel>>(model_, std::move(edits));
@@ -83,27 +78,6 @@ void InterpolationWindow::CopyResult() const {
   ui::SetClipboardText(Handle(), ui::GetText(controls_.Get(kResultId)));
 }
 
-void InterpolationWindow::PaintSeparator() const {
-  const ui::PaintScope paint(Handle());
-  const ui::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-  const ui::SelectionGuard selected(paint.dc(), pen.get());
-  MoveToEx(paint.dc(), Px(kLineX), Px(kLineTop), nullptr);
-  LineTo(paint.dc(), Px(kLineX), Px(kLineBottom));
-}
-
-LRESULT InterpolationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PaintSeparator();
-    return 0;
-  }
-  return FormWindow::OnMessage(message, wParam, lParam);
-}
-
 }  // namespace interpolation
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  interpolation::InterpolationWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<interpolation::InterpolationWindow>(show); }

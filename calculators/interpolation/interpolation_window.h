@@ -16,10 +16,8 @@ class InterpolationWindow : public ui::FormWindow {
  private:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ShowResultColor();
   void CopyResult() const;
-  void PaintSeparator() const;
 
   InterpolationModel model_;
   std::unique_ptr<ui::TextBoxBinding<InterpolationModel>> boxes_;

@@ -1,54 +1,38 @@
 #include "calculators/lmtd/lmtd_model.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/box_cases.h"
+
+namespace {
 
 using lmtd::LmtdModel;
-using lmtd::MeanDifferenceText;
+using enum LmtdModel::Box;
 
-TEST(MeanDifference, LogarithmicAndArithmeticMeans) {
-  EXPECT_EQ(MeanDifferenceText(L"950", L"550", L"204"), L"520.639");  // ratio 2.156
-  EXPECT_EQ(MeanDifferenceText(L"500", L"400", L"204"), L"246.0");    // ratio 1.510
-  EXPECT_EQ(MeanDifferenceText(L"270", L"200", L"100"), L"131.919");  // exactly 1.7: logarithmic
-  EXPECT_EQ(MeanDifferenceText(L"950", L"550", L""), L"731.872");     // empty medium reads 0
+const std::wstring kInvalid(lmtd::kInvalidText);
+
+std::vector<testsupport::BoxText> Typed(const wchar_t* inlet, const wchar_t* outlet, const wchar_t* medium) {
+  return {{kInlet, inlet}, {kOutlet, outlet}, {kMedium, medium}};
 }
 
-TEST(MeanDifference, RatioIsLargerOverSmallerWhicheverEndIsHotter) {
-  EXPECT_EQ(MeanDifferenceText(L"400", L"600", L"100"), L"400.0");  // 500/300 < 1.7
-  // Differences 100 and 500: the logarithmic mean, also with the outlet hotter.
-  EXPECT_EQ(MeanDifferenceText(L"200", L"600", L"100"), L"248.534");
-  EXPECT_EQ(MeanDifferenceText(L"600", L"200", L"100"), L"248.534");
+TEST(Lmtd, ResultAfterEachSequenceOfEdits) {
+  testsupport::RunBoxCases<LmtdModel>({
+      {"start values, nothing computed", {}, {{kInlet, L"950"}, {kOutlet, L"550"}, {kMedium, L"204"}, {kResult, L""}}},
+      {"start values restored: logarithmic", {{kMedium, L"20"}, {kMedium, L"204"}}, {{kResult, L"520.639"}}},
+      {"ratio 1.51: arithmetic", Typed(L"500", L"400", L"204"), {{kResult, L"246.0"}}},
+      {"ratio exactly 1.7: logarithmic", Typed(L"270", L"200", L"100"), {{kResult, L"131.919"}}},
+      {"outlet hotter, ratio 5/3", Typed(L"400", L"600", L"100"), {{kResult, L"400.0"}}},
+      // Mended: the ratio is the larger difference over the smaller, whichever end is hotter.
+      {"differences 100 and 500", Typed(L"200", L"600", L"100"), {{kResult, L"248.534"}}},
+      {"differences 500 and 100", Typed(L"600", L"200", L"100"), {{kResult, L"248.534"}}},
+      {"empty medium reads 0", Typed(L"950", L"550", L""), {{kResult, L"731.872"}}},
+      {"medium equal to the outlet", Typed(L"950", L"550", L"550"), {{kResult, kInvalid}}},
+      {"medium equal to the inlet", Typed(L"950", L"550", L"950"), {{kResult, kInvalid}}},
+      {"medium above both", Typed(L"950", L"550", L"1000"), {{kResult, kInvalid}}},
+      {"empty inlet", Typed(L"", L"550", L"204"), {{kResult, kInvalid}}},
+      {"beyond the range", Typed(L"1e309", L"550", L"204"), {{kResult, kInvalid}}},
+      {"differences overflow", Typed(L"1.7e308", L"-1.7e308", L"-1.7e308"), {{kResult, kInvalid}}},
+      {"ratio overflows", Typed(L"1e308", L"1e-300", L"0"), {{kResult, kInvalid}}},
+      {"the result box triggers nothing", {{kMedium, L"20"}, {kResult, L"typed"}}, {{kResult, L"typed"}}},
+  }, [](LmtdModel&, std::size_t) {}, [](const LmtdModel&) {});
 }
 
-TEST(MeanDifference, DifferencesNotBothPositiveAreInvalid) {
-  EXPECT_EQ(MeanDifferenceText(L"950", L"550", L"550"), lmtd::kInvalidText);  // equal to outlet
-  EXPECT_EQ(MeanDifferenceText(L"950", L"550", L"950"), lmtd::kInvalidText);  // equal to inlet
-  EXPECT_EQ(MeanDifferenceText(L"950", L"550", L"1000"), lmtd::kInvalidText);
-  EXPECT_EQ(MeanDifferenceText(L"", L"550", L"204"), lmtd::kInvalidText);  // inlet reads 0
-  EXPECT_EQ(MeanDifferenceText(L"abc", L"x", L"y"), lmtd::kInvalidText);
-}
-
-TEST(MeanDifference, FailuresShowTheSameWords) {
-  EXPECT_EQ(MeanDifferenceText(L"1e309", L"550", L"204"), lmtd::kInvalidText);  // beyond range
-  EXPECT_EQ(MeanDifferenceText(L"1.7e308", L"-1.7e308", L"-1.7e308"), lmtd::kInvalidText);  // overflow
-  EXPECT_EQ(MeanDifferenceText(L"1e308", L"1e-300", L"0"), lmtd::kInvalidText);
-}
-
-TEST(LmtdModel, ResultEmptyUntilTheFirstEdit) {
-  LmtdModel model;
-  EXPECT_EQ(model.Text(LmtdModel::kInlet), L"950");
-  EXPECT_EQ(model.Text(LmtdModel::kOutlet), L"550");
-  EXPECT_EQ(model.Text(LmtdModel::kMedium), L"204");
-  EXPECT_EQ(model.Text(LmtdModel::kResult), L"");
-}
-
-TEST(LmtdModel, EveryInputEditRecalculatesAndResultEditsDoNot) {
-  LmtdModel model;
-  model.Write(LmtdModel::kMedium, L"20");
-  EXPECT_EQ(model.Text(LmtdModel::kResult), MeanDifferenceText(L"950", L"550", L"20"));
-  model.Write(LmtdModel::kMedium, L"204");
-  EXPECT_EQ(model.Text(LmtdModel::kResult), L"520.639");
-  model.Write(LmtdModel::kResult, L"typed");  // the result box triggers nothing
-  EXPECT_EQ(model.Text(LmtdModel::kResult), L"typed");
-  model.Write(LmtdModel::kOutlet, L"400");
-  EXPECT_EQ(model.Text(LmtdModel::kResult), MeanDifferenceText(L"950", L"400", L"204"));
-}
+}  // namespace

@@ -1,8 +1,6 @@
 #include "calculators/lmtd/lmtd_window.h"
 
-#include <iterator>
-
-#include "ui/maker.h"
+#include "calculators/common/greeting.h"
 #include "ui/system.h"
 
 namespace lmtd {
@@ -31,14 +29,9 @@ constexpr ui::ControlSpec kLayout[] = {
 }  // namespace
 
 bool LmtdWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraLmtdcalc";
-  options.caption = L"计算温差";
-  options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  options.clientWidthTwips = 4680;
-  options.clientHeightTwips = 4095;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraLmtdcalc", .caption = L"计算温差",
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 4680,
+                 .clientHeightTwips = 4095, .quitWhenDestroyed = true});
 }
 
 void LmtdWindow::OnCreate() {
@@ -60,17 +53,11 @@ void LmtdWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void LmtdWindow::ShowHelp() const {
-  const std::wstring text = std::wstring(L"您好，欢迎使用Kelvo小工具软件，更多精彩请光临我们的网站") + maker::kWebAddress +
-                            L",QQ:" + maker::kQqNumber + L"\r" +
-                            L"算法,如果大温差/小温差<1.7则取平均值，否则取(dtmax - dtmin) / Le(dtmax / dtmin)";
+  const std::wstring text =
+      calc::Greeting(L"您好") + L"\r算法,如果大温差/小温差<1.7则取平均值，否则取(dtmax - dtmin) / Le(dtmax / dtmin)";
   ui::ShowInformation(Handle(), text, L"Lmtdcalc");
 }
 
 }  // namespace lmtd
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  lmtd::LmtdWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<lmtd::LmtdWindow>(show); }

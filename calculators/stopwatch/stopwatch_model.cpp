@@ -3,12 +3,16 @@
 #include <utility>
 
 namespace stopwatch {
+namespace {
 
+// Whole hours are dropped: the display has room for minutes and seconds only.
+// A negative time, after the system clock was set back below the start, shows 0:0.
 std::wstring ElapsedText(std::int64_t seconds) {
-  // Whole hours are dropped: the display has room for minutes and seconds only.
   const std::int64_t shown = seconds < 0 ? 0 : seconds;
   return std::to_wstring(shown / 60 % 60) + L":" + std::to_wstring(shown % 60);
 }
+
+}  // namespace
 
 StopwatchModel::StopwatchModel(Clock clock) : clock_(std::move(clock)) {}
 

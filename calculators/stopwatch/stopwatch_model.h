@@ -8,14 +8,10 @@
 
 namespace stopwatch {
 
-// Elapsed seconds as the display shows them: the minute within the hour and
-// the second within the minute, without leading zeros ("0:9", "1:15", "0:5"
-// after an hour and five seconds). A negative time, after the system clock
-// was set back below the start, shows "0:0".
-std::wstring ElapsedText(std::int64_t seconds);
-
 // States: idle (the display shows one blank), running (the display follows
-// every tick), stopped (the display keeps its last text).
+// every tick), stopped (the display keeps its last text). The display shows
+// the minute within the hour and the second within the minute, without
+// leading zeros ("0:9", "1:15", "0:5" after an hour and five seconds).
 class StopwatchModel {
  public:
   // The local date and time in whole seconds since any fixed origin.
@@ -31,7 +27,6 @@ class StopwatchModel {
   // elapsed since the last start.
   void Tick();
 
-  bool Running() const { return running_; }
   const std::wstring& Text() const { return text_; }
 
  private:

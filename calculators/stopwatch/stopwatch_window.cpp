@@ -42,14 +42,9 @@ std::int64_t LocalSeconds() {
 StopwatchWindow::StopwatchWindow() : model_(LocalSeconds) {}
 
 bool StopwatchWindow::Open() {
-  ui::WindowOptions options;
-  options.className = L"VelmoraStopwatch";
-  options.caption = std::wstring(L"计时器") + maker::kWebAddress;
-  options.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  options.clientWidthTwips = 4050;
-  options.clientHeightTwips = 1665;
-  options.quitWhenDestroyed = true;
-  return Create(options);
+  return Create({.className = L"VelmoraStopwatch", .caption = std::wstring(L"计时器") + maker::kWebAddress,
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 4050,
+                 .clientHeightTwips = 1665, .quitWhenDestroyed = true});
 }
 
 void StopwatchWindow::OnCreate() {
@@ -90,9 +85,4 @@ void StopwatchWindow::ShowTime() const {
 
 }  // namespace stopwatch
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  stopwatch::StopwatchWindow window;
-  if (!window.Open()) return 1;
-  window.Show(show);
-  return ui::RunMessageLoop();
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) { return ui::RunOnlyWindow<stopwatch::StopwatchWindow>(show); }

@@ -113,15 +113,6 @@ HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstrin
   return nullptr;
 }
 
-int DistanceFromWorkAreaCentre(HWND window) {
-  RECT outer{}, work{};
-  GetWindowRect(window, &outer);
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int dx = std::abs((outer.left + outer.right) / 2 - (work.left + work.right) / 2);
-  const int dy = std::abs((outer.top + outer.bottom) / 2 - (work.top + work.bottom) / 2);
-  return dx > dy ? dx : dy;
-}
-
 std::wstring TextOf(HWND window) {
   const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

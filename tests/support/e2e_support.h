@@ -38,10 +38,6 @@ HWND FindWindowOf(DWORD processId, const std::wstring& className, const std::wst
 std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className);
 HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text);
 
-// How far the window's centre lies from the centre of the screen's work area
-// (the larger of the two axes), in pixels.
-int DistanceFromWorkAreaCentre(HWND window);
-
 std::wstring TextOf(HWND window);
 std::wstring ClassOf(HWND window);
 // Waits until the window's text equals `expected`; returns the last text seen.
