@@ -199,11 +199,4 @@ TEST(CodePage, ChineseBytesDecodeAsCodePage936) {
   EXPECT_FALSE(ui::DecodeCodePage(936, "abc\xD1").empty());
 }
 
-TEST(ProgramFolder, EndsWithExactlyOneBackslash) {
-  const std::wstring folder = ui::ProgramFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.back(), L'\\');
-  EXPECT_NE(folder.substr(folder.size() >= 2 ? folder.size() - 2 : 0), L"\\\\");
-}
-
 }  // namespace
