@@ -1,12 +1,13 @@
 #pragma once
-// A scratch folder for the Windows tests of the list files and the launcher.
+// A scratch folder of files for the Windows tests, removed with all it holds.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <string_view>
 
-namespace words::testing {
+namespace testsupport {
 
 class ScratchFolder {
  public:
@@ -49,4 +50,4 @@ class ScratchFolder {
   std::wstring path_;
 };
 
-}  // namespace words::testing
+}  // namespace testsupport
