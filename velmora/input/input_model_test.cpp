@@ -1,11 +1,10 @@
 // The statement window's rules as tables: its own title, the target, the
-// title cut, file paths, resizing, and the folder chain it browses.
+// title cut, file paths and resizing.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "ui/folder_chain.h"
 #include "velmora/input/input_model.h"
 
 namespace velmora::input {
@@ -15,19 +14,11 @@ const std::wstring kCaption(kInputCaption);
 
 TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
   const std::wstring longOwn = kCaption + std::wstring(kMaxTitleLength, L'x') + kCaption;
-  const struct {
-    int foreground;
-    std::wstring title;
-    bool becomesTarget;
-  } rows[] = {
-      {7, kCaption, false},
-      {7, kCaption + L" - 正在发送", false},
+  const struct { int foreground; std::wstring title; bool becomesTarget; } rows[] = {
+      {7, kCaption, false}, {7, kCaption + L" - 正在发送", false},
       {7, longOwn, false},  // the second caption lies beyond the cut
-      {7, kCaption + kCaption, true},
-      {7, kCaption + L" 与 " + kCaption + L".txt - 记事本", true},
-      {7, L"关于 " + kCaption, true},
-      {7, kCaption.substr(0, kCaption.size() - 1), true},
-      {42, L"无标题 - 记事本", true},
+      {7, kCaption + kCaption, true}, {7, kCaption + L" 与 " + kCaption + L".txt - 记事本", true},
+      {7, L"关于 " + kCaption, true}, {7, kCaption.substr(0, kCaption.size() - 1), true}, {42, L"无标题 - 记事本", true},
       {9, L"", true},  // an untitled window may still take typing
       {0, L"无标题 - 记事本", false},  // activation passing between windows
   };
@@ -43,13 +34,9 @@ TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
 
 TEST(CutTitle, At127UnitsNeverHalfACharacter) {
   const std::wstring pair{wchar_t(0xD83D), wchar_t(0xDE00)};
-  const struct {
-    std::wstring title, cut;
-  } rows[] = {
-      {std::wstring(127, L'a'), std::wstring(127, L'a')},
-      {std::wstring(300, L'字'), std::wstring(127, L'字')},
-      {L"", L""},
-      {std::wstring(126, L'a') + pair + L"b", std::wstring(126, L'a')},
+  const struct { std::wstring title, cut; } rows[] = {
+      {std::wstring(127, L'a'), std::wstring(127, L'a')}, {std::wstring(300, L'字'), std::wstring(127, L'字')},
+      {L"", L""}, {std::wstring(126, L'a') + pair + L"b", std::wstring(126, L'a')},
       {std::wstring(125, L'a') + pair + L"b", std::wstring(125, L'a') + pair},
       {std::wstring(126, L'a') + wchar_t(0xD83D) + L"bc", std::wstring(126, L'a') + wchar_t(0xD83D)},
   };
@@ -59,20 +46,10 @@ TEST(CutTitle, At127UnitsNeverHalfACharacter) {
   }
 }
 
-TEST(Paths, OneBackslashBetweenFolderAndNameAndTheChainDownToTheFolder) {
+TEST(FilePath, OneBackslashBetweenFolderAndName) {
   EXPECT_EQ(JoinFilePath(L"C:\\", L"a.txt"), L"C:\\a.txt");
   EXPECT_EQ(JoinFilePath(L"C:\\语句", L"常用.txt"), L"C:\\语句\\常用.txt");
   EXPECT_EQ(JoinFilePath(L"\\\\server\\share\\", L"a.inf"), L"\\\\server\\share\\a.inf");
-  const auto chain = ui::FolderChain(L"C:\\Program Files\\语句");
-  ASSERT_EQ(chain.size(), 3u);
-  EXPECT_EQ(chain[0], (ui::FolderEntry{L"C:\\", L"C:\\", 0, true}));
-  EXPECT_EQ(chain[2], (ui::FolderEntry{L"语句", L"C:\\Program Files\\语句", 2, true}));
-  EXPECT_EQ(ui::FolderChain(L"C:\\a\\").size(), 2u);
-  EXPECT_TRUE(ui::FolderChain(L"relative\\path").empty());
-  EXPECT_EQ(ui::FolderChain(L"\\\\server\\share\\docs")[0].path, L"\\\\server\\share\\");
-  EXPECT_EQ(ui::DriveOfPath(L"C:\\a"), L"c:");
-  EXPECT_EQ(ui::DriveOfPath(L"\\\\server\\share\\docs"), L"\\\\server\\share");
-  EXPECT_EQ(ui::SplitPatterns(L" *.txt ; ;*.inf;"), (std::vector<std::wstring>{L"*.txt", L"*.inf"}));
 }
 
 TEST(Resize, ListsAndBarFollowTheWindowUntilASizeWouldTurnNegative) {
@@ -80,10 +57,7 @@ TEST(Resize, ListsAndBarFollowTheWindowUntilASizeWouldTurnNegative) {
   EXPECT_EQ(wide.list1, (TwipsRect{3045, 60, 15000 - 3045 - 200, 10000 - 60 - 1200}));
   EXPECT_EQ(wide.file1, (TwipsRect{210, 2640, 2535, 10000 - 2640 - 1200}));
   EXPECT_EQ(wide.frame1, (TwipsRect{360, 10000 - 1000, 11760, 600}));
-  const struct {
-    int width, height;
-    int list1Width, list1Height, file1Height, frame1Top;
-  } rows[] = {
+  const struct { int width, height; int list1Width, list1Height, file1Height, frame1Top; } rows[] = {
       {3000, 4000, wide.list1.width, 4000 - 1260, 4000 - 3840, 3000},  // too narrow for the sentences
       {3000, 600, wide.list1.width, wide.list1.height, wide.file1.height, -400},  // the bar's top still follows
       {3245, 3840, 0, 3840 - 1260, 0, 2840},  // exactly zero is a size
