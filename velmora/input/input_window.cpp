@@ -29,8 +29,10 @@ ui::Font MakeBrowserFont(UINT dpi) {
                               CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, kBrowserFont.face));
 }
 
-constexpr int kFrameLeft = 360;
-constexpr int kFrameTop = 8355;
+// The design sizes of the controls that follow the window's size.
+constexpr input::ResizableLayout kDesign{};
+constexpr int kFrameLeft = kDesign.frame1.left;
+constexpr int kFrameTop = kDesign.frame1.top;
 // A drop-down list's window height includes its open list; the closed field
 // takes its height from the font.
 constexpr int kDriveListRoom = 8 * 240;
@@ -39,9 +41,11 @@ using ui::ControlKind;
 // Creation order is the tab order: the sentence list first. The bottom
 // bar's controls stand at the bar's design position plus their own.
 constexpr ui::ControlSpec kLayout[] = {
-    {InputWindow::kList1, ControlKind::ListBox, L"", 3045, 60, 9060, 7980},
+    {InputWindow::kList1, ControlKind::ListBox, L"", kDesign.list1.left, kDesign.list1.top, kDesign.list1.width,
+     kDesign.list1.height},
     {InputWindow::kLabel1, ControlKind::Label, L"请选择文件:", 255, 2190, 2055, 375, WS_CLIPSIBLINGS},
-    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, 11760, 600, WS_CLIPSIBLINGS},
+    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, kDesign.frame1.width, kDesign.frame1.height,
+     WS_CLIPSIBLINGS},
     {InputWindow::kLabel2, ControlKind::Label, L"发送给:", kFrameLeft + 0, kFrameTop + 120, 975, 255},
     {InputWindow::kList2, ControlKind::ListBox, L"", kFrameLeft + 720, kFrameTop + 60, 2220, 240},
     {InputWindow::kLabel3, ControlKind::Label,
@@ -52,9 +56,13 @@ constexpr ui::ControlSpec kLayout[] = {
 };
 // Drive1 and Dir1 are made by the browsing lists themselves. List1, File1
 // and Frame1 follow the window's size; the bar's controls follow the bar.
-constexpr ui::ControlSpec kBrowserLayout[] = {
-    {InputWindow::kDrive1, ControlKind::ListBox, L"", 210, 60, 2535, 315 + kDriveListRoom},
-    {InputWindow::kDir1, ControlKind::ListBox, L"", 210, 420, 2535, 2115},
+struct BrowserPlace {
+  int id;
+  input::TwipsRect at;
+};
+constexpr BrowserPlace kBrowserLayout[] = {
+    {InputWindow::kDrive1, {210, 60, 2535, 315 + kDriveListRoom}},
+    {InputWindow::kDir1, {210, 420, 2535, 2115}},
 };
 
 bool FollowsTheBar(const ui::ControlSpec& c) { return c.top >= kFrameTop && c.id != InputWindow::kFrame1; }
@@ -181,7 +189,7 @@ void InputWindow::PlaceControls() const {
   for (const ui::ControlSpec& c : kLayout) {
     if (FollowsTheBar(c)) Place(Control(c.id), {c.left, c.top + frameShift, c.width, c.height}, dpi);
   }
-  for (const ui::ControlSpec& c : kBrowserLayout) Place(Control(c.id), {c.left, c.top, c.width, c.height}, dpi);
+  for (const BrowserPlace& b : kBrowserLayout) Place(Control(b.id), b.at, dpi);
   Place(Control(kList1), layout_.list1, dpi);
   Place(Control(kFile1), layout_.file1, dpi);
   Place(Control(kFrame1), layout_.frame1, dpi);
