@@ -73,6 +73,7 @@ class InvalidIsNone {
 using File = InvalidIsNone<detail::CloseKernelHandle>;
 using FindSearch = InvalidIsNone<detail::CloseFind>;
 
+// A device context obtained with GetDC / GetWindowDC, given back with ReleaseDC.
 class WindowDc {
  public:
   explicit WindowDc(HWND hwnd, bool wholeWindow = false)
