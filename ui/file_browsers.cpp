@@ -24,21 +24,6 @@ class QuietDriveErrors {
   DWORD previous_ = 0;
 };
 
-// Closes a FindFirstFile search.
-class FindScope {
- public:
-  explicit FindScope(HANDLE h) : h_(h) {}
-  FindScope(const FindScope&) = delete;
-  FindScope& operator=(const FindScope&) = delete;
-  ~FindScope() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 HWND MakeChild(HWND parent, int id, const wchar_t* className, DWORD style) {
   return CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | style, 0,
                          0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -74,11 +59,11 @@ bool ListFolder(const std::wstring& folder, Listing kind, std::vector<std::wstri
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
   WIN32_FIND_DATAW data{};
   const std::wstring query = JoinFolder(folder, L"*");
-  const FindScope find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data,
+  const FindSearch find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data,
                                         kind == Listing::Folders ? FindExSearchLimitToDirectories
                                                                  : FindExSearchNameMatch,
                                         nullptr, 0));
-  if (find.get() == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (!find) return GetLastError() == ERROR_FILE_NOT_FOUND;
   do {
     const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (kind == Listing::Folders && isFolder && !IsDots(data.cFileName)) names.emplace_back(data.cFileName);

@@ -44,6 +44,7 @@ inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void CloseRegKey(HKEY h) { ::RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
 inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
+inline void CloseFind(HANDLE h) { ::FindClose(h); }
 }  // namespace detail
 
 using Font = Unique<HFONT, detail::DeleteGdi>;
@@ -57,16 +58,20 @@ using RegKey = Unique<HKEY, detail::CloseRegKey>;
 using KernelHandle = Unique<HANDLE, detail::CloseKernelHandle>;
 using Icon = Unique<HICON, detail::DestroyIconHandle>;
 
-// A file handle from CreateFileW, whose "none" value is INVALID_HANDLE_VALUE.
-class File {
+// A handle whose "none" value is INVALID_HANDLE_VALUE: a file from
+// CreateFileW, a search from FindFirstFileExW.
+template <auto Release>
+class InvalidIsNone {
  public:
-  explicit File(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+  explicit InvalidIsNone(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
   HANDLE get() const { return h_.get() ? h_.get() : INVALID_HANDLE_VALUE; }
   explicit operator bool() const { return static_cast<bool>(h_); }
 
  private:
-  KernelHandle h_;
+  Unique<HANDLE, Release> h_;
 };
+using File = InvalidIsNone<detail::CloseKernelHandle>;
+using FindSearch = InvalidIsNone<detail::CloseFind>;
 
 // A device context obtained with GetDC / GetWindowDC, given back with ReleaseDC.
 class WindowDc {

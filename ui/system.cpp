@@ -86,14 +86,6 @@ std::wstring ProgramPath() {
   }
 }
 
-std::wstring ProgramFolder() {
-  std::wstring path = ProgramPath();
-  const auto slash = path.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return L".\\";
-  path.resize(slash + 1);
-  return path;
-}
-
 std::wstring ProgramVersionText() {
   const std::wstring file = ProgramPath();
   DWORD ignored = 0;

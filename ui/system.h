@@ -28,9 +28,6 @@ std::wstring ProgramVersionText();
 // The full path of the running program's executable.
 std::wstring ProgramPath();
 
-// The folder of the running program, with exactly one trailing backslash.
-std::wstring ProgramFolder();
-
 // Decodes bytes of a code page (936 for the word lists and sentence files).
 std::wstring DecodeCodePage(unsigned codePage, std::string_view bytes);
 

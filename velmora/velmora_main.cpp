@@ -42,9 +42,9 @@ class Program {
     capture::SetHiddenHelperMark(MarkHelperWindow);
     capture::SetSaveNoticeAnchor([this] { return BarRect(); });
     services_.capture = [this](int mode, HWND) { Capture(mode); };
-    services_.fillMenus = [this](MenuTree& tree, const std::wstring& appPath) { entries_.Fill(tree, appPath); };
+    services_.loadMenus = [this](const std::wstring& appPath) { return entries_.Load(appPath); };
     services_.chooseEntry = [this](const MenuChoice& choice) { entries_.Choose(choice); };
-    services_.showStatementInput = [](HWND) { OpenStatementWindow(); };
+    services_.showStatementInput = [this](HWND) { OpenStatementWindow(appPath_); };
 
     host_.showHelp = [this] { ShowHelp(); };
     host_.showAbout = [this] { ShowAbout(); };

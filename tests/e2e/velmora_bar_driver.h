@@ -33,39 +33,26 @@ inline HWND BarByVersionClick(DWORD pid) {
   return WaitForOne(pid, L"VelmoraBar");
 }
 
+// A button on the bar's panel.
 inline HWND BarButton(HWND bar, const std::wstring& caption) {
-  for (HWND panel = GetWindow(bar, GW_CHILD); panel; panel = GetWindow(panel, GW_HWNDNEXT)) {
-    if (HWND b = ChildWithText(panel, L"Button", caption)) return b;
-  }
-  return nullptr;
+  return ChildWithText(GetWindow(bar, GW_CHILD), L"Button", caption);
 }
 
-inline void MovePointer(POINT at) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-  Settle(300);
-}
-
-// Opens the popup menu with "菜". The menu opens at the cursor, which may
-// stand on any of its items; the pointer is put on the first item, so the
-// keyboard starts from there.
+// Opens the popup menu with "菜" and puts the pointer on its first item, so the
+// keyboard starts there whichever item the menu opened under the cursor.
 inline bool OpenMenu(DWORD pid, HWND bar) {
   Click(BarButton(bar, L"菜"));
   const HWND menu = WaitForOne(pid, L"#32768");
   if (!menu) return false;
   RECT r;
   GetWindowRect(menu, &r);
-  MovePointer({(r.left + r.right) / 2, r.top + 8});
+  SetCursorPos((r.left + r.right) / 2, r.top + 8);
+  Settle(300);
   return true;
 }
 
-// From the menu's first item: `downs[0]` steps down the top menu, then into
-// each submenu (its first item selected) and `downs[i]` steps down there;
-// Enter on the last. Separators are skipped by the keyboard.
+// From the first item, `downs[i]` steps down (separators skipped) in the top
+// menu, then in each submenu opened with Right; Enter on the last.
 inline bool ChooseByKeys(DWORD pid, std::initializer_list<int> downs) {
   std::size_t depth = 1;
   for (const int steps : downs) {

@@ -2,8 +2,8 @@
 
 namespace velmora {
 
-Point CornerPosition(int screenWidth, int screenHeight, int barWidth, int barHeight) {
-  return {screenWidth - barWidth - 50, screenHeight - 2 * barHeight - 100};
+Point CornerPosition(Point workAreaRightBottom, int barWidth, int barHeight) {
+  return {workAreaRightBottom.x - barWidth - 50, workAreaRightBottom.y - 2 * barHeight - 100};
 }
 
 BarDrag::PressResult BarDrag::Press(MouseButton button, Point inBar) {

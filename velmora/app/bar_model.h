@@ -19,10 +19,11 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
-// Lower right corner of a screen (all in twips): the right edge 50 twips in
-// from the screen's, the bottom one bar height plus 100 twips above it, clear
-// of a normal taskbar.
-Point CornerPosition(int screenWidth, int screenHeight, int barWidth, int barHeight);
+// The bar's top-left corner (all in twips) from the work area's right and
+// bottom edges: the bar's right edge 50 twips in from the work area's, its
+// bottom one bar height plus 100 twips above it, so it stands clear of the
+// taskbar wherever the taskbar is.
+Point CornerPosition(Point workAreaRightBottom, int barWidth, int barHeight);
 
 enum class MouseButton { Left, Right, Middle };
 

@@ -15,7 +15,7 @@ namespace velmora {
 struct MenuChoice {
   std::wstring array;    // control-array name, "mnuFuHaoText1", "mnuGotoText"
   int index = 0;         // element index, from 1
-  std::wstring caption;  // exactly as filled in, "&" and all
+  std::wstring value;    // the line exactly as the list or folder gives it
   HWND bar = nullptr;
   HWND targetWindow = nullptr;  // last foreground window that was not the bar
 };
@@ -28,9 +28,9 @@ struct BarServices {
   // Capture modes 1 ("抓", mnuCap(1)), 2 and 3. The bar may be hidden and
   // shown again by a capture.
   std::function<void(int mode, HWND bar)> capture;
-  // Fills the list-backed menus and then the folder menus of the tree, at
-  // every load of the bar, before its menu is built. appPath ends with "\".
-  std::function<void(MenuTree& tree, const std::wstring& appPath)> fillMenus;
+  // Reads the list-backed menus and then the folder menus, at every load of
+  // the bar, before its menu is built. appPath ends with "\".
+  std::function<MenuLists(const std::wstring& appPath)> loadMenus;
   // A click on an element of a list-backed or folder menu.
   std::function<void(const MenuChoice& choice)> chooseEntry;
   // mnuInput: the statement input window.

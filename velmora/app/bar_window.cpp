@@ -99,16 +99,20 @@ void BarWindow::OnCreate() {
 
   panel_.Open(Handle());
   PlaceInCorner();
-  if (services_.fillMenus) services_.fillMenus(tree_, appPath_);
-  popup_.Build(tree_);
+  if (services_.loadMenus) lists_ = services_.loadMenus(appPath_);
+  popup_.Build(tree_, lists_);
   timer2_.Start(Handle(), kTimer2, kTrackingMs);
 }
 
 void BarWindow::PlaceInCorner() {
   const UINT dpi = Dpi();
-  const int screenWidth = ui::PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), dpi);
-  const int screenHeight = ui::PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), dpi);
-  const Point corner = CornerPosition(screenWidth, screenHeight, kBarWidthTwips, kBarHeightTwips);
+  RECT work{};
+  // Where there is no taskbar the work area is the whole screen.
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  const Point corner = CornerPosition({ui::PixelsToTwips(work.right, dpi), ui::PixelsToTwips(work.bottom, dpi)},
+                                      kBarWidthTwips, kBarHeightTwips);
   SetWindowPos(Handle(), HWND_TOPMOST, ui::TwipsToPixels(corner.x, dpi), ui::TwipsToPixels(corner.y, dpi),
                Px(kBarWidthTwips), Px(kBarHeightTwips), SWP_NOACTIVATE);
 }
@@ -142,6 +146,7 @@ void BarWindow::PopUpMenu() {
 void BarWindow::Run(UINT commandId) {
   const PopupMenu::Key* key = popup_.KeyOf(commandId);
   if (!key) return;
+  if (lists_.contains(key->name)) return ChooseEntry(key->name, key->index);
   if (const MenuItem* item = tree_.Find(key->name, key->index)) RunAction(*item);
 }
 
@@ -175,10 +180,24 @@ void BarWindow::RunAction(const MenuItem& item) {
       break;
     }
     case MenuAction::Entry:
-      if (services_.chooseEntry) services_.chooseEntry({item.name, item.index, item.caption, bar, TargetWindow()});
+      ChooseEntry(item.name, item.index);
       break;
     case MenuAction::None: break;
   }
+}
+
+void BarWindow::ChooseEntry(const std::wstring& array, int index) {
+  if (!services_.chooseEntry) return;
+  std::wstring value;
+  const auto list = lists_.find(array);
+  if (list != lists_.end() && index >= 1 && static_cast<std::size_t>(index) <= list->second.size()) {
+    value = list->second[static_cast<std::size_t>(index) - 1].value;
+  } else if (const MenuItem* first = tree_.Find(array, index)) {
+    value = first->caption;  // nothing read: element 1 as the tree has it
+  } else {
+    return;
+  }
+  services_.chooseEntry({array, index, std::move(value), Handle(), TargetWindow()});
 }
 
 void BarWindow::OnPress(MouseButton button, LPARAM lParam) {
@@ -228,6 +247,7 @@ LRESULT BarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_KEYDOWN: OnKey(wParam); return 0;
+    case WM_INITMENUPOPUP: popup_.Opening(reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_DESTROY:
       timer2_.Stop();
       if (services_.unregisterHotKeys) services_.unregisterHotKeys(Handle());

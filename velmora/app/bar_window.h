@@ -56,6 +56,7 @@ class BarWindow : public ui::Window {
   void PopUpMenu();
   void Run(UINT commandId);
   void RunAction(const MenuItem& item);
+  void ChooseEntry(const std::wstring& array, int index);
   void HideWhile(const std::function<void()>& show);
   void OnPress(MouseButton button, LPARAM lParam);
   void OnDrag();
@@ -66,6 +67,7 @@ class BarWindow : public ui::Window {
   std::wstring appPath_;
   RandomSource random_;
   MenuTree tree_;
+  MenuLists lists_;  // read at load; the popup menu shows them
   PopupMenu popup_;
   BarPanel panel_;
   BarDrag drag_;

@@ -1,131 +1,97 @@
-// The popup menu as the window system holds it, and the rule that ends the
-// program, in process under Wine.
+// In process: lists and folders read from a folder of the test's own, what a
+// click hands on, and the popup menu's submenus filled when first opened.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "velmora/app/lifetime_watch.h"
+#include "tests/support/scratch_folder.h"
+#include "velmora/app/menu_entries.h"
 #include "velmora/app/popup_menu.h"
+#include "velmora/words/word_list_table.h"
 
 namespace velmora {
 namespace {
 
-struct Shown {
-  std::wstring text;  // "-" for a separator
-  bool submenu;
-  UINT id;
+struct Call {
+  HWND window;
+  std::wstring text;
+  bool typed;
+  bool operator==(const Call&) const = default;
 };
 
-std::vector<Shown> Read(HMENU menu) {
-  std::vector<Shown> items;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    wchar_t text[256]{};
-    MENUITEMINFOW info{sizeof info};
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
-    info.dwTypeData = text;
-    info.cch = 255;
-    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    items.push_back({(info.fType & MFT_SEPARATOR) ? L"-" : text, info.hSubMenu != nullptr, info.wID});
-  }
-  return items;
+TEST(MenuEntries, EveryListAndFolderIsReadAndAClickTypesOrOpensItsLine) {
+  testsupport::ScratchFolder folder;
+  for (const wchar_t* sub : {L"符号", L"网址", L"Kelvo软件"}) CreateDirectoryW((folder.Path() + sub).c_str(), nullptr);
+  folder.Write(L"符号\\希腊字母.txt", "\xEF\xBB\xBF\xCE\xB1\r\nR&D \xE5\x8E\x8B\xE5\x8A\x9B&&\r\n-\r\n");  // α, R&D 压力&&
+  folder.Write(L"网址\\默认.txt", "https://www.sac.gov.cn/search?q=GB 150&lang=zh\r\n");
+  folder.Write(L"Kelvo软件\\a10.exe", "MZ");
+  folder.Write(L"Kelvo软件\\B&R.exe", "MZ");
+  std::vector<Call> calls;
+  MenuEntries entries([&](HWND owner, const std::wstring& path) { calls.push_back({owner, path, false}); },
+                      [&](HWND target, std::wstring_view word, HWND) { calls.push_back({target, std::wstring(word), true}); });
+  const MenuLists lists = entries.Load(folder.Path());
+
+  for (const auto& list : words::WordLists()) EXPECT_TRUE(lists.contains(list.menuName));
+  for (const auto& menu : words::FolderMenus()) EXPECT_TRUE(lists.contains(menu.menuName));
+  const auto& greek = lists.at(L"mnuFuHaoText5");
+  ASSERT_EQ(greek.size(), 3u);
+  EXPECT_EQ(lists.at(L"mnuFuHaoText1").front().value, L"符号文字1") << "a missing list keeps its default";
+  EXPECT_EQ(lists.at(L"mnuKelvoSoftText").front().value, L"a10.exe");
+
+  const HWND bar = reinterpret_cast<HWND>(0x1234), target = reinterpret_cast<HWND>(0x5678);
+  entries.Choose({L"mnuFuHaoText5", 2, greek[1].value, bar, target});
+  entries.Choose({L"mnuWebText", 1, lists.at(L"mnuWebText")[0].value, bar, target});
+  entries.Choose({L"mnuKelvoSoftText", 2, L"B&R.exe", bar, target});
+  entries.Choose({L"mnuNoSuchText", 1, L"x", bar, target});
+  EXPECT_EQ(calls, (std::vector<Call>{{target, L"R&D 压力&&", true},
+                                      {bar, L"https://www.sac.gov.cn/search?q=GB 150&lang=zh", false},
+                                      {bar, folder.Path() + L"Kelvo软件\\B&R.exe", false}}));
 }
 
-TEST(PopupMenu, HoldsOnlyTheShownItems) {
+// An item as the user reads it: "-" for a separator, " ▸" after a head.
+std::wstring Text(HMENU menu, int position) {
+  wchar_t text[256]{};
+  MENUITEMINFOW info{sizeof info};
+  info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
+  info.dwTypeData = text;
+  info.cch = 255;
+  GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+  return (info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text) + (info.hSubMenu ? L" ▸" : L"");
+}
+
+TEST(PopupMenu, EachSubmenuIsFilledOnItsFirstOpeningAndItemsLeadBackToTheirElement) {
+  const MenuTree tree;
+  MenuLists lists;
+  lists[L"mnuFuHaoOther"] = words::ListMenuItems({L"", L"R&D", L"-", L"≤"}, L"符号", words::Ampersands::AccessKey);
+  lists[L"mnuFuHaoText5"] = words::ListMenuItems(std::vector<std::wstring>(2000, L"α"), L"");
   PopupMenu popup;
-  popup.Build(MenuTree());
-  const auto top = Read(popup.Handle());
-  std::vector<std::wstring> texts;
-  for (const Shown& s : top) texts.push_back(s.submenu ? s.text + L" ▸" : s.text);
-  EXPECT_EQ(texts, (std::vector<std::wstring>{
-                       L"帮助", L"关于", L"上主页检查更新", L"-", L"符号 ▸", L"-", L"Kelvo软件说明文档 ▸",
-                       L"Kelvo软件 ▸", L"-", L"快捷方式 ▸", L"-", L"抓屏1-抓整个屏幕并显示Ctrl+Alt+V",
-                       L"抓屏2 - 抓窗口存入粘贴板及C盘 Ctrl+Alt+C", L"抓屏3 - 连抓", L"-", L"退出"}));
-  const PopupMenu::Key* exit = popup.KeyOf(top.back().id);
-  ASSERT_NE(exit, nullptr);
-  EXPECT_EQ(exit->name, L"mnuExit");
-  const PopupMenu::Key* about = popup.KeyOf(top[1].id);
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->name, L"mnuSys");
-  EXPECT_EQ(about->index, 1);
-  EXPECT_EQ(popup.KeyOf(0), nullptr);
-  EXPECT_EQ(popup.KeyOf(100000), nullptr);
-}
+  popup.Build(tree, lists);
+  const auto key = [&](HMENU menu, int position) {
+    const PopupMenu::Key* k = popup.KeyOf(GetMenuItemID(menu, position));
+    return k ? k->name + L"(" + std::to_wstring(k->index) + L")" : L"none";
+  };
+  const HMENU top = popup.Handle();
+  EXPECT_EQ(GetMenuItemCount(top), 16);
+  EXPECT_EQ(key(top, 1), L"mnuSys(1)");
+  EXPECT_EQ(key(top, 15), L"mnuExit(-1)");
 
-TEST(PopupMenu, ListEntriesKeepBlankAndAmpersandCaptionsAndLeadBackToTheirElement) {
-  MenuTree tree;
-  tree.SetCaption(L"mnuFuHaoOther", 1, L"");
-  tree.AddElement(L"mnuFuHaoOther", L"A&B");
-  tree.AddElement(L"mnuFuHaoOther", L"-");
-  tree.AddElement(L"mnuFuHaoOther", L"≤");
-  PopupMenu popup;
-  popup.Build(tree);
-  const auto symbols = Read(GetSubMenu(popup.Handle(), 4));
-  ASSERT_EQ(symbols.size(), 10u);
-  EXPECT_EQ(symbols[6].text, L"");  // a blank line is a blank item, not a separator
-  EXPECT_NE(symbols[6].id, 0u);
-  EXPECT_EQ(symbols[7].text, L"A&B");
-  EXPECT_EQ(symbols[8].text, L"-");
-  const PopupMenu::Key* last = popup.KeyOf(symbols[9].id);
-  ASSERT_NE(last, nullptr);
-  EXPECT_EQ(last->name, L"mnuFuHaoOther");
-  EXPECT_EQ(last->index, 4);
-  const auto greek = Read(GetSubMenu(GetSubMenu(popup.Handle(), 4), 4));
-  ASSERT_EQ(greek.size(), 1u);
-  EXPECT_EQ(greek[0].text, L"符号文字1");
-}
+  const HMENU symbols = GetSubMenu(top, 4);
+  EXPECT_EQ(GetMenuItemCount(symbols), 0) << "nothing before the first opening";
+  popup.Opening(symbols);
+  popup.Opening(symbols);
+  ASSERT_EQ(GetMenuItemCount(symbols), 10) << "filled once";
+  const std::vector<std::wstring> tail{Text(symbols, 5), Text(symbols, 6), Text(symbols, 7), Text(symbols, 8)};
+  EXPECT_EQ(tail, (std::vector<std::wstring>{L"其它 ▸", L"", L"R&D", L"-"}));
+  EXPECT_EQ(key(symbols, 9), L"mnuFuHaoOther(4)") << "the separator keeps its line's number";
 
-// Top-level windows of the test program's own class.
-class Windows {
- public:
-  HWND Make() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"VelmoraLifetimeProbe";
-    RegisterClassW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                           nullptr);
-  }
-};
-
-bool QuitPosted() {
-  MSG msg;
-  bool quit = false;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) quit = quit || msg.message == WM_QUIT;
-  return quit;
-}
-
-TEST(LifetimeWatch, EndsWhenOnlyHelperWindowsRemain) {
-  Windows windows;
-  QuitPosted();
-  const HWND viewer = windows.Make();
-  const HWND sharedViewer = windows.Make();
-  const HWND shot = windows.Make();
-  MarkHelperWindow(sharedViewer);
-  MarkHelperWindow(shot);
-  {
-    LifetimeWatch watch;
-    DestroyWindow(shot);
-    EXPECT_FALSE(QuitPosted()) << "a helper's end never decides";
-    DestroyWindow(viewer);
-    EXPECT_TRUE(QuitPosted()) << "the last window the user could see is gone";
-  }
-  DestroyWindow(sharedViewer);
-}
-
-TEST(LifetimeWatch, LivesOnWhileAWindowTheUserCanBringBackRemains) {
-  Windows windows;
-  QuitPosted();
-  const HWND bar = windows.Make();
-  const HWND help = windows.Make();  // never shown: still not a helper
-  {
-    LifetimeWatch watch;
-    DestroyWindow(bar);
-    EXPECT_FALSE(QuitPosted());
-  }
-  DestroyWindow(help);
-  EXPECT_FALSE(QuitPosted()) << "nothing is watched once the watch is gone";
+  const HMENU greek = GetSubMenu(symbols, 4);
+  popup.Opening(greek);
+  ASSERT_EQ(GetMenuItemCount(greek), 2000);
+  EXPECT_EQ(key(greek, 1999), L"mnuFuHaoText5(2000)");
+  const HMENU common = GetSubMenu(symbols, 0);
+  popup.Opening(common);
+  EXPECT_EQ(Text(common, 0), L"符号文字1") << "no list read: element 1 of the tree";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "velmora/words/word_list_table.h"
+
 namespace velmora {
 namespace {
 
@@ -19,26 +21,24 @@ MenuItem Head(std::wstring name, int index, std::wstring caption, bool visible, 
   return MenuItem{std::move(name), index, std::move(caption), visible, A::None, true, std::move(children)};
 }
 
-// Element 1 of a list-backed or folder menu, with its default caption.
-MenuItem FirstEntry(std::wstring array, std::wstring caption) {
+// Element 1 of a list-backed or folder menu, with the list's default caption.
+MenuItem FirstEntry(std::wstring array) {
+  std::wstring caption(words::DefaultCaption(array));
   return Command(std::move(array), 1, std::move(caption), true, A::Entry);
 }
 
 // A head whose only child is element 1 of a list.
-MenuItem ListHead(std::wstring name, int index, std::wstring caption, bool visible, std::wstring array,
-                  std::wstring defaultCaption = {}) {
-  return Head(std::move(name), index, std::move(caption), visible,
-              {FirstEntry(std::move(array), std::move(defaultCaption))});
+MenuItem ListHead(std::wstring name, int index, std::wstring caption, bool visible, std::wstring array) {
+  return Head(std::move(name), index, std::move(caption), visible, {FirstEntry(std::move(array))});
 }
 
 MenuItem SymbolMenu() {
   const wchar_t* groups[] = {L"常用符号", L"标点符号", L"数字符号", L"罗马字母", L"希腊字母", L"其它"};
   std::vector<MenuItem> children;
   for (int i = 1; i <= 6; ++i) {
-    children.push_back(ListHead(L"mnuFuHaoFile", i, groups[i - 1], true, L"mnuFuHaoText" + std::to_wstring(i),
-                                i == 2 ? L"符号文字2" : L"符号文字1"));
+    children.push_back(ListHead(L"mnuFuHaoFile", i, groups[i - 1], true, L"mnuFuHaoText" + std::to_wstring(i)));
   }
-  children.push_back(FirstEntry(L"mnuFuHaoOther", L"符号"));
+  children.push_back(FirstEntry(L"mnuFuHaoOther"));
   return Head(L"mnuFuHao", kNoIndex, L"符号", true, std::move(children));
 }
 
@@ -86,19 +86,19 @@ std::vector<MenuItem> TopLevel() {
       Command(L"mnuState", 0, L"计算重量", false),
       Separator(L"mnuSysSep2", true),
       SymbolMenu(),
-      ListHead(L"mnuMaterial", kNoIndex, L"材料", false, L"mnuMaterialOther", L"材料1"),
+      ListHead(L"mnuMaterial", kNoIndex, L"材料", false, L"mnuMaterialOther"),
       StandardNameMenu(),
       Separator(L"mnuSysSep3", false),
-      ListHead(L"mnuweb", kNoIndex, L"网址", false, L"mnuWebText", L"网址1"),
-      ListHead(L"mnuDir", 1, L"目录", false, L"mnuDirText", L"目录1"),
-      ListHead(L"mnuFile", kNoIndex, L"文档", false, L"mnuFileText", L"文档1"),
+      ListHead(L"mnuweb", kNoIndex, L"网址", false, L"mnuWebText"),
+      ListHead(L"mnuDir", 1, L"目录", false, L"mnuDirText"),
+      ListHead(L"mnuFile", kNoIndex, L"文档", false, L"mnuFileText"),
       StandardsMenu(),
       Separator(L"mnuSysSep4", true),
-      ListHead(L"mnuKelvoSoftDoc", kNoIndex, L"Kelvo软件说明文档", true, L"mnuKelvoSoftDocText", L"文档"),
-      ListHead(L"mnuKelvoSoft", kNoIndex, L"Kelvo软件", true, L"mnuKelvoSoftText", L"mnuKelvoSoft"),
+      ListHead(L"mnuKelvoSoftDoc", kNoIndex, L"Kelvo软件说明文档", true, L"mnuKelvoSoftDocText"),
+      ListHead(L"mnuKelvoSoft", kNoIndex, L"Kelvo软件", true, L"mnuKelvoSoftText"),
       Separator(L"mnuSysSep5", true),
-      ListHead(L"mnuSoft", kNoIndex, L"程序", false, L"mnuSoftText", L"程序1"),
-      ListHead(L"mnuGoto", kNoIndex, L"快捷方式", true, L"mnuGotoText", L"快捷方式1"),
+      ListHead(L"mnuSoft", kNoIndex, L"程序", false, L"mnuSoftText"),
+      ListHead(L"mnuGoto", kNoIndex, L"快捷方式", true, L"mnuGotoText"),
       Separator(L"mnuSysSep6", true),
       ListHead(L"mnuMy", kNoIndex, L"公司资料", false, L"mnuMyText"),
       Separator(L"mnuSysSep7", false),
@@ -119,67 +119,12 @@ Item* Walk(Item& menu, Visit&& visit) {
   return nullptr;
 }
 
-// The submenu that directly holds the elements of a control array.
-MenuItem* HolderOf(MenuItem& menu, std::wstring_view array) {
-  for (MenuItem& child : menu.children) {
-    if (child.name == array) return &menu;
-    if (MenuItem* inner = HolderOf(child, array)) return inner;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 MenuTree::MenuTree() : root_(Head(L"MyPopMenu2", kNoIndex, L"", false, TopLevel())) {}
 
-MenuItem* MenuTree::Find(std::wstring_view name, int index) {
-  return Walk(root_, [&](const MenuItem& item) { return item.name == name && item.index == index; });
-}
-
 const MenuItem* MenuTree::Find(std::wstring_view name, int index) const {
-  return const_cast<MenuTree*>(this)->Find(name, index);
-}
-
-int MenuTree::Count(std::wstring_view array) const {
-  int count = 0;
-  Walk(root_, [&](const MenuItem& item) {
-    if (item.name == array) ++count;
-    return false;
-  });
-  return count;
-}
-
-bool MenuTree::SetCaption(std::wstring_view array, int index, std::wstring caption) {
-  MenuItem* item = Find(array, index);
-  if (!item) return false;
-  item->caption = std::move(caption);
-  return true;
-}
-
-MenuItem* MenuTree::ParentOf(std::wstring_view array) {
-  if (!cachedParent_ || cachedArray_ != array) {
-    cachedArray_ = array;
-    cachedParent_ = HolderOf(root_, array);
-  }
-  return cachedParent_;
-}
-
-int MenuTree::AddElement(std::wstring_view array, std::wstring caption) {
-  MenuItem* parent = ParentOf(array);
-  if (!parent) return 0;
-  auto& siblings = parent->children;
-  // Arrays stand in one run, usually at the end of their submenu.
-  std::size_t last = siblings.size();
-  while (last > 0 && siblings[last - 1].name != array) --last;
-  const int lastIndex = siblings[last - 1].index;
-  if (lastIndex == kNoIndex || lastIndex >= kMaxArrayIndex) return 0;
-  MenuItem element = siblings[last - 1];
-  element.index = lastIndex + 1;
-  element.caption = std::move(caption);
-  // Inserting moves only the holder's children, never the holder itself, so
-  // the remembered holder stays valid.
-  siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(last), std::move(element));
-  return lastIndex + 1;
+  return Walk(root_, [&](const MenuItem& item) { return item.name == name && item.index == index; });
 }
 
 std::vector<const MenuItem*> ShownItems(const MenuItem& menu) {

@@ -1,12 +1,16 @@
 #pragma once
 // The bar's popup menu as plain data: every item of the tree, shown or
-// hidden, with the control name and index it answers to. The lists and
-// folders fill their menu arrays here at load; the window system's menu is
-// built from this tree afterwards and never changes the tree.
+// hidden, with the control name and index it answers to. A list-backed or
+// folder menu stands here as its element 1 with its default caption; the
+// entries read at load take its place when the submenu is first opened.
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "velmora/words/list_menu.h"
 
 namespace velmora {
 
@@ -26,7 +30,6 @@ enum class MenuAction {
 };
 
 inline constexpr int kNoIndex = -1;  // an item that is not part of a control array
-inline constexpr int kMaxArrayIndex = 32767;
 
 struct MenuItem {
   std::wstring name;     // control name: "mnuSys", "mnuFuHaoText1"
@@ -42,39 +45,20 @@ struct MenuItem {
 
 class MenuTree {
  public:
-  // The tree as the program starts: every list and folder menu holds only its
-  // element 1 with its default caption.
   MenuTree();
-  MenuTree(const MenuTree& other) : root_(other.root_) {}
-  MenuTree& operator=(const MenuTree& other) {
-    root_ = other.root_;
-    cachedParent_ = nullptr;
-    return *this;
-  }
 
   // The never-shown head of the popup menu (MyPopMenu2).
   const MenuItem& Root() const { return root_; }
 
-  MenuItem* Find(std::wstring_view name, int index = kNoIndex);
   const MenuItem* Find(std::wstring_view name, int index = kNoIndex) const;
 
-  // Number of elements of a control array (0 when there is no such array).
-  int Count(std::wstring_view array) const;
-  bool SetCaption(std::wstring_view array, int index, std::wstring caption);
-  // Creates the next element of a control array right behind its last one,
-  // in the same submenu, like it in everything but the caption. Returns the
-  // new element's index, or 0 when there is no such array or it is full.
-  int AddElement(std::wstring_view array, std::wstring caption);
-
  private:
-  MenuItem* ParentOf(std::wstring_view array);
-
   MenuItem root_;
-  // The loaders add thousands of elements to one array in a row; the submenu
-  // that holds it is remembered so each addition does not search the tree.
-  std::wstring cachedArray_;
-  MenuItem* cachedParent_ = nullptr;
 };
+
+// The entries read at load for each list-backed and folder menu, by its
+// array name; element i + 1 is entry i.
+using MenuLists = std::map<std::wstring, std::vector<words::ListMenuItem>, std::less<>>;
 
 // The items of one menu that are shown, in order.
 std::vector<const MenuItem*> ShownItems(const MenuItem& menu);

@@ -1,10 +1,12 @@
 #pragma once
 // The window system's popup menu built from the menu tree: only the shown
 // items, each choosable one with a command id that leads back to its control
-// name and index.
+// name and index. A submenu gets its items when it is first opened, so a
+// long list costs nothing until the user looks into it.
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,11 @@ namespace velmora {
 
 class PopupMenu {
  public:
-  // Builds the menu from the tree as it stands; the tree is not kept.
-  void Build(const MenuTree& tree);
+  // Builds the top level; the tree and the lists must outlive the menu. An
+  // array the lists do not hold shows its element 1 from the tree.
+  void Build(const MenuTree& tree, const MenuLists& lists);
+  // WM_INITMENUPOPUP: fills a submenu of this menu on its first opening.
+  void Opening(HMENU submenu);
   // Shows the menu at a screen point and returns the chosen item's command
   // id (0 when the user chose nothing).
   UINT Track(HWND owner, POINT at) const;
@@ -30,8 +35,11 @@ class PopupMenu {
 
  private:
   void Fill(HMENU menu, const MenuItem& from);
+  void Add(HMENU menu, const std::wstring& caption, const Key& key, bool separator);
 
   ui::Menu menu_;
+  const MenuLists* lists_ = nullptr;
+  std::map<HMENU, const MenuItem*> unfilled_;
   std::vector<Key> keys_;  // command id i + 1
 };
 

@@ -44,6 +44,12 @@ HotKeyDescription ParseHotKeyDescription(std::wstring_view description) {
   return {ModifierFlags(description.substr(0, comma)), ReadKeyCode(description.substr(comma + 1))};
 }
 
+HotKeyDescription RegistrationOf(std::wstring_view description) {
+  HotKeyDescription parsed = ParseHotKeyDescription(description);
+  parsed.modifiers |= kModNoRepeat;
+  return parsed;
+}
+
 HotKeyAction ParseHotKeyAction(std::wstring_view action) {
   if (action == L"Add") return HotKeyAction::Add;
   if (action == L"Del") return HotKeyAction::Del;

@@ -11,6 +11,7 @@ namespace hotkeys {
 inline constexpr unsigned kModAlt = 1;
 inline constexpr unsigned kModControl = 2;
 inline constexpr unsigned kModShift = 4;
+inline constexpr unsigned kModNoRepeat = 0x4000;
 
 struct HotKeyDescription {
   unsigned modifiers = 0;
@@ -26,6 +27,21 @@ unsigned ModifierFlags(std::wstring_view text);
 // The key code is the decimal number the text starts with (blanks before it
 // allowed); anything else, or a number past 65535, reads as 0.
 HotKeyDescription ParseHotKeyDescription(std::wstring_view description);
+
+// What RegisterHotKey is given for a description: its modifiers with
+// MOD_NOREPEAT added, so that a held key runs its command once rather than
+// at the keyboard's repeat rate, and its key code.
+HotKeyDescription RegistrationOf(std::wstring_view description);
+
+// The bar's two hot keys, in the order they are registered.
+inline constexpr int kAreaCaptureId = 1;        // Ctrl+Alt+C, the area picker
+inline constexpr int kFullScreenCaptureId = 2;  // Ctrl+Alt+V, the full-screen capture
+struct CaptureHotKey {
+  int id;
+  std::wstring_view description;
+};
+inline constexpr CaptureHotKey kCaptureHotKeys[] = {{kAreaCaptureId, L"Ctrl+Alt,67"},
+                                                    {kFullScreenCaptureId, L"Ctrl+Alt,86"}};
 
 enum class HotKeyAction { Add, Del, Unknown };
 HotKeyAction ParseHotKeyAction(std::wstring_view action);

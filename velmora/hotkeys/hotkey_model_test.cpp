@@ -1,115 +1,60 @@
+// Hot-key descriptions, what RegisterHotKey is given, and the hook's steps.
 #include "velmora/hotkeys/hotkey_model.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
+#include <string>
 
-using namespace hotkeys;
+namespace hotkeys {
+namespace {
 
-TEST(HotKeyDescription, EveryRowOfTheModifierTable) {
-  EXPECT_EQ(ParseHotKeyDescription(L"Alt,67"), (HotKeyDescription{1, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,67"), (HotKeyDescription{2, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Alt,67"), (HotKeyDescription{3, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Shift,67"), (HotKeyDescription{4, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Shift+Alt,67"), (HotKeyDescription{5, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Shift,67"), (HotKeyDescription{6, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Alt+Shift,67"), (HotKeyDescription{7, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Alt,86"), (HotKeyDescription{3, 86}));
-}
-
-TEST(HotKeyDescription, OtherModifierTextsMeanNoModifier) {
-  EXPECT_EQ(ParseHotKeyDescription(L"Alt+Ctrl,67"), (HotKeyDescription{0, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"ctrl+alt,67"), (HotKeyDescription{0, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Shift+Ctrl,67"), (HotKeyDescription{0, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Alt ,67"), (HotKeyDescription{0, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L",67"), (HotKeyDescription{0, 67}));
-}
-
-TEST(HotKeyDescription, WithoutCommaTheWholeTextIsTheKeyCode) {
-  EXPECT_EQ(ParseHotKeyDescription(L"67"), (HotKeyDescription{0, 67}));
-  EXPECT_EQ(ParseHotKeyDescription(L""), (HotKeyDescription{0, 0}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl+Alt"), (HotKeyDescription{0, 0}));
-}
-
-TEST(HotKeyDescription, KeyCodeIsTheLeadingDecimalNumberAfterTheFirstComma) {
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl, 86"), (HotKeyDescription{2, 86}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,86abc"), (HotKeyDescription{2, 86}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,V"), (HotKeyDescription{2, 0}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,86,67"), (HotKeyDescription{2, 86}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,-86"), (HotKeyDescription{2, 0}));
-  EXPECT_EQ(ParseHotKeyDescription(L"Ctrl,99999999999999999999"), (HotKeyDescription{2, 0}));
-}
-
-TEST(HotKeyAction, OnlyTheExactWordsCount) {
+TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
+  const struct { std::wstring description; HotKeyDescription parsed; } rows[] = {
+      {L"Alt,67", {1, 67}}, {L"Ctrl,67", {2, 67}}, {L"Ctrl+Alt,67", {3, 67}}, {L"Shift,67", {4, 67}},
+      {L"Shift+Alt,67", {5, 67}}, {L"Ctrl+Shift,67", {6, 67}}, {L"Ctrl+Alt+Shift,67", {7, 67}},
+      // Another order, case or spacing means no modifier; without a comma the
+      // whole text is the key code, the leading decimal number up to 65535.
+      {L"Alt+Ctrl,67", {0, 67}}, {L"ctrl+alt,67", {0, 67}}, {L"Ctrl+Alt ,67", {0, 67}}, {L",67", {0, 67}},
+      {L"67", {0, 67}}, {L"", {0, 0}}, {L"Ctrl+Alt", {0, 0}}, {L"Ctrl, 86", {2, 86}}, {L"Ctrl,86abc", {2, 86}},
+      {L"Ctrl,V", {2, 0}}, {L"Ctrl,86,67", {2, 86}}, {L"Ctrl,-86", {2, 0}}, {L"Ctrl,99999999999999999999", {2, 0}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.description));
+    EXPECT_EQ(ParseHotKeyDescription(row.description), row.parsed);
+  }
   EXPECT_EQ(ParseHotKeyAction(L"Add"), HotKeyAction::Add);
   EXPECT_EQ(ParseHotKeyAction(L"Del"), HotKeyAction::Del);
   EXPECT_EQ(ParseHotKeyAction(L"add"), HotKeyAction::Unknown);
-  EXPECT_EQ(ParseHotKeyAction(L""), HotKeyAction::Unknown);
 }
 
-namespace {
+TEST(HotKeyRegistration, BothKeysAreRegisteredWithoutAutoRepeat) {
+  ASSERT_EQ(std::size(kCaptureHotKeys), 2u);
+  EXPECT_EQ(RegistrationOf(kCaptureHotKeys[0].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'C'}));
+  EXPECT_EQ(RegistrationOf(kCaptureHotKeys[1].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'V'}));
+}
 
-// A window's procedure slot, driven by the steps the state table gives.
-struct FakeWindow {
-  static constexpr std::uintptr_t kOriginal = 0x1000;
-  static constexpr std::uintptr_t kHook = 0x2000;
-  std::uintptr_t procedure = kOriginal;
-  std::uintptr_t remembered = 0;
-  std::vector<bool> registered = std::vector<bool>(3, false);
-
-  void Run(HookState& state, HotKeyAction action, int id) {
-    const HookSteps steps = state.Apply(action);
-    if (steps.install) {
-      remembered = procedure;
-      procedure = kHook;
-    }
-    if (steps.registerKey) registered[id] = true;
-    if (steps.restore) procedure = remembered;
-    if (steps.unregisterKey) registered[id] = false;
+TEST(HookState, InstalledOnlyWhenNotHookedAndDelAlwaysRestores) {
+  HookState state;
+  const struct {
+    HotKeyAction action;
+    HookSteps steps;  // install, register, restore, unregister
+    bool hooked;
+  } rows[] = {
+      {HotKeyAction::Unknown, {false, false, false, false}, false},
+      {HotKeyAction::Add, {true, true, false, false}, true},
+      {HotKeyAction::Add, {false, true, false, false}, true},  // never over itself
+      {HotKeyAction::Unknown, {false, false, false, false}, true},
+      {HotKeyAction::Del, {false, false, true, true}, false},
+      // Installed once more only to come off at once: the window ends with
+      // the procedure it had before the first Add.
+      {HotKeyAction::Del, {true, false, true, true}, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.action));
+    EXPECT_EQ(state.Apply(row.action), row.steps);
+    EXPECT_EQ(state.Hooked(), row.hooked);
   }
-};
+}
 
 }  // namespace
-
-TEST(HookState, AddAddDelDelLeavesTheOriginalProcedure) {
-  HookState state;
-  FakeWindow window;
-  window.Run(state, HotKeyAction::Add, 1);
-  EXPECT_EQ(window.procedure, FakeWindow::kHook);
-  window.Run(state, HotKeyAction::Add, 2);
-  EXPECT_EQ(window.remembered, FakeWindow::kOriginal);  // not the hook itself
-  EXPECT_TRUE(window.registered[1] && window.registered[2]);
-
-  window.Run(state, HotKeyAction::Del, 1);  // takes the hook off for both keys
-  EXPECT_EQ(window.procedure, FakeWindow::kOriginal);
-  EXPECT_FALSE(state.Hooked());
-  EXPECT_TRUE(window.registered[2]);
-
-  window.Run(state, HotKeyAction::Del, 2);
-  EXPECT_EQ(window.procedure, FakeWindow::kOriginal);
-  EXPECT_EQ(window.remembered, FakeWindow::kOriginal);
-  EXPECT_FALSE(window.registered[1] || window.registered[2]);
-}
-
-TEST(HookState, InstalledOnlyWhenNotHookedAndNeverOverItself) {
-  HookState state;
-  EXPECT_EQ(state.Apply(HotKeyAction::Add), (HookSteps{true, true, false, false}));
-  EXPECT_EQ(state.Apply(HotKeyAction::Add), (HookSteps{false, true, false, false}));
-  EXPECT_EQ(state.Apply(HotKeyAction::Add), (HookSteps{false, true, false, false}));
-  EXPECT_EQ(state.Apply(HotKeyAction::Del), (HookSteps{false, false, true, true}));
-  EXPECT_EQ(state.Apply(HotKeyAction::Del), (HookSteps{true, false, true, true}));
-  EXPECT_FALSE(state.Hooked());
-}
-
-TEST(HookState, UnknownActionsTouchNothing) {
-  HookState state;
-  FakeWindow window;
-  window.Run(state, HotKeyAction::Unknown, 1);
-  window.Run(state, HotKeyAction::Unknown, 1);
-  EXPECT_EQ(window.procedure, FakeWindow::kOriginal);
-  window.Run(state, HotKeyAction::Add, 1);
-  window.Run(state, HotKeyAction::Unknown, 1);
-  window.Run(state, HotKeyAction::Add, 2);
-  EXPECT_EQ(window.remembered, FakeWindow::kOriginal);
-}
+}  // namespace hotkeys

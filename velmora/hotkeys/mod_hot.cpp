@@ -40,7 +40,7 @@ void SetHotKeyHandlers(HotKeyHandlers handlers) {
 
 void SetHotKey(HWND mainWindow, int id, std::wstring_view description, std::wstring_view action) {
   HotKeyModule& m = Module();
-  const HotKeyDescription parsed = ParseHotKeyDescription(description);
+  const HotKeyDescription parsed = RegistrationOf(description);
   m.HotKeyId = 0;
   m.HotKeyMod = 0;
   m.HotKeyVk = 0;
@@ -73,13 +73,11 @@ LRESULT CALLBACK HotKeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void RegisterCaptureHotKeys(HWND bar) {
-  SetHotKey(bar, kAreaCaptureId, L"Ctrl+Alt,67", L"Add");
-  SetHotKey(bar, kFullScreenCaptureId, L"Ctrl+Alt,86", L"Add");
+  for (const CaptureHotKey& key : kCaptureHotKeys) SetHotKey(bar, key.id, key.description, L"Add");
 }
 
 void UnregisterCaptureHotKeys(HWND bar) {
-  SetHotKey(bar, kAreaCaptureId, L"", L"Del");
-  SetHotKey(bar, kFullScreenCaptureId, L"", L"Del");
+  for (const CaptureHotKey& key : kCaptureHotKeys) SetHotKey(bar, key.id, L"", L"Del");
 }
 
 }  // namespace hotkeys

@@ -9,10 +9,9 @@
 #include <functional>
 #include <string_view>
 
-namespace hotkeys {
+#include "velmora/hotkeys/hotkey_model.h"
 
-inline constexpr int kAreaCaptureId = 1;
-inline constexpr int kFullScreenCaptureId = 2;
+namespace hotkeys {
 
 // What the two hot keys run; the program sets both. A key whose handler is
 // not set does nothing.

@@ -1,8 +1,10 @@
+// The statement window's rules as tables: its own title, the target, the
+// title cut, file paths and resizing.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-#include "ui/folder_chain.h"
 #include "velmora/input/input_model.h"
 
 namespace velmora::input {
@@ -10,120 +12,64 @@ namespace {
 
 const std::wstring kCaption(kInputCaption);
 
-TEST(OwnTitle, TheHelperInFrontKeepsTheTarget) {
-  EXPECT_TRUE(IsOwnTitle(kCaption));
-  EXPECT_TRUE(IsOwnTitle(kCaption + L" - 正在发送"));
-}
-
-TEST(OwnTitle, TheCaptionTwiceOrElsewhereIsAnotherWindow) {
-  EXPECT_FALSE(IsOwnTitle(kCaption + kCaption));
-  EXPECT_FALSE(IsOwnTitle(kCaption + L" 与 " + kCaption + L".txt - 记事本"));
-  EXPECT_FALSE(IsOwnTitle(L"关于 " + kCaption));
-  EXPECT_FALSE(IsOwnTitle(L"无标题 - 记事本"));
-  EXPECT_FALSE(IsOwnTitle(L""));
-  EXPECT_FALSE(IsOwnTitle(kCaption.substr(0, kCaption.size() - 1)));
-}
-
-TEST(OwnTitle, AnOverlappingSecondOccurrenceCounts) {
-  EXPECT_FALSE(IsOwnTitle(L"aaa", L"aa"));
+TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
+  const std::wstring longOwn = kCaption + std::wstring(kMaxTitleLength, L'x') + kCaption;
+  const struct { int foreground; std::wstring title; bool becomesTarget; } rows[] = {
+      {7, kCaption, false}, {7, kCaption + L" - 正在发送", false},
+      {7, longOwn, false},  // the second caption lies beyond the cut
+      {7, kCaption + kCaption, true}, {7, kCaption + L" 与 " + kCaption + L".txt - 记事本", true},
+      {7, L"关于 " + kCaption, true}, {7, kCaption.substr(0, kCaption.size() - 1), true}, {42, L"无标题 - 记事本", true},
+      {9, L"", true},  // an untitled window may still take typing
+      {0, L"无标题 - 记事本", false},  // activation passing between windows
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.title));
+    const auto change = TrackForeground(row.foreground, row.title);
+    ASSERT_EQ(change.has_value(), row.becomesTarget);
+    if (change) EXPECT_EQ(change->target, row.foreground);
+  }
+  EXPECT_FALSE(IsOwnTitle(L"aaa", L"aa"));  // an overlapping second occurrence counts
   EXPECT_TRUE(IsOwnTitle(L"aab", L"aa"));
 }
 
-TEST(Tracking, AnotherWindowBecomesTheTargetWithItsTitle) {
-  const auto change = TrackForeground(42, L"无标题 - 记事本");
-  ASSERT_TRUE(change);
-  EXPECT_EQ(change->target, 42);
-  EXPECT_EQ(change->title, L"无标题 - 记事本");
-}
-
-TEST(Tracking, NothingChangesForTheHelperOrForNoWindowInFront) {
-  EXPECT_FALSE(TrackForeground(7, kCaption));
-  EXPECT_FALSE(TrackForeground(0, L""));
-  EXPECT_FALSE(TrackForeground(0, L"无标题 - 记事本"));
-  // An untitled window is still a window the user may type into.
-  EXPECT_TRUE(TrackForeground(9, L""));
-}
-
-TEST(Tracking, TheRuleSeesTheCutTitle) {
-  // A second caption beyond the cut is not seen, as if the title were read
-  // into a short buffer.
-  const std::wstring longOwn = kCaption + std::wstring(kMaxTitleLength, L'x') + kCaption;
-  EXPECT_FALSE(TrackForeground(3, longOwn));
-}
-
-TEST(CutTitle, LongTitlesKeep127UnitsAndNeverHalfACharacter) {
-  EXPECT_EQ(CutTitle(std::wstring(127, L'a')), std::wstring(127, L'a'));
-  EXPECT_EQ(CutTitle(std::wstring(300, L'字')), std::wstring(127, L'字'));
-  EXPECT_EQ(CutTitle(L""), L"");
-
-  // U+1F600 as its two UTF-16 halves, across the limit: both go.
+TEST(CutTitle, At127UnitsNeverHalfACharacter) {
   const std::wstring pair{wchar_t(0xD83D), wchar_t(0xDE00)};
-  const std::wstring across = std::wstring(126, L'a') + pair + L"b";
-  EXPECT_EQ(CutTitle(across), std::wstring(126, L'a'));
-  // Ending exactly at the limit: both stay.
-  const std::wstring within = std::wstring(125, L'a') + pair + L"b";
-  EXPECT_EQ(CutTitle(within), std::wstring(125, L'a') + pair);
-  // A stray high half followed by an ordinary unit is cut like any unit.
-  const std::wstring stray = std::wstring(126, L'a') + wchar_t(0xD83D) + L"bc";
-  EXPECT_EQ(CutTitle(stray).size(), 127u);
+  const struct { std::wstring title, cut; } rows[] = {
+      {std::wstring(127, L'a'), std::wstring(127, L'a')}, {std::wstring(300, L'字'), std::wstring(127, L'字')},
+      {L"", L""}, {std::wstring(126, L'a') + pair + L"b", std::wstring(126, L'a')},
+      {std::wstring(125, L'a') + pair + L"b", std::wstring(125, L'a') + pair},
+      {std::wstring(126, L'a') + wchar_t(0xD83D) + L"bc", std::wstring(126, L'a') + wchar_t(0xD83D)},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.title.size());
+    EXPECT_EQ(CutTitle(row.title), row.cut);
+  }
 }
 
-TEST(FilePath, OneBackslashAtADriveRootAndInASubfolder) {
+TEST(FilePath, OneBackslashBetweenFolderAndName) {
   EXPECT_EQ(JoinFilePath(L"C:\\", L"a.txt"), L"C:\\a.txt");
   EXPECT_EQ(JoinFilePath(L"C:\\语句", L"常用.txt"), L"C:\\语句\\常用.txt");
   EXPECT_EQ(JoinFilePath(L"\\\\server\\share\\", L"a.inf"), L"\\\\server\\share\\a.inf");
 }
 
-TEST(Resize, ListsAndBottomBarFollowTheWindow) {
-  const ResizableLayout design;
-  const ResizableLayout r = Resize(design, 15000, 10000);
-  EXPECT_EQ(r.list1, (TwipsRect{3045, 60, 15000 - 3045 - 200, 10000 - 60 - 1200}));
-  EXPECT_EQ(r.file1, (TwipsRect{210, 2640, 2535, 10000 - 2640 - 1200}));
-  EXPECT_EQ(r.frame1, (TwipsRect{360, 10000 - 1000, 11760, 600}));
-}
-
-TEST(Resize, SizesThatWouldBecomeNegativeStayAsTheyWere) {
+TEST(Resize, ListsAndBarFollowTheWindowUntilASizeWouldTurnNegative) {
   const ResizableLayout wide = Resize({}, 15000, 10000);
-  // Too narrow for the sentence list, still tall enough for the file list.
-  const ResizableLayout narrow = Resize(wide, 3000, 4000);
-  EXPECT_EQ(narrow.list1.width, wide.list1.width);
-  EXPECT_EQ(narrow.list1.height, 4000 - 60 - 1200);
-  EXPECT_EQ(narrow.file1.height, 4000 - 2640 - 1200);
-  // Too low for the file list; the bar's top still follows, even above 0.
-  const ResizableLayout low = Resize(narrow, 3000, 600);
-  EXPECT_EQ(low.file1.height, narrow.file1.height);
-  EXPECT_EQ(low.list1.height, narrow.list1.height);
-  EXPECT_EQ(low.frame1.top, -400);
-  // Exactly zero is a size, not a failure.
-  EXPECT_EQ(Resize(wide, 3245, 3840).file1.height, 0);
-  EXPECT_EQ(Resize(wide, 3245, 3840).list1.width, 0);
-}
-
-TEST(FolderChain, RootAndEachFolderDownToTheCurrentOne) {
-  const auto chain = ui::FolderChain(L"C:\\Program Files\\语句");
-  ASSERT_EQ(chain.size(), 3u);
-  EXPECT_EQ(chain[0], (ui::FolderEntry{L"C:\\", L"C:\\", 0, true}));
-  EXPECT_EQ(chain[1], (ui::FolderEntry{L"Program Files", L"C:\\Program Files", 1, true}));
-  EXPECT_EQ(chain[2], (ui::FolderEntry{L"语句", L"C:\\Program Files\\语句", 2, true}));
-  EXPECT_EQ(ui::FolderChain(L"C:\\").size(), 1u);
-  EXPECT_EQ(ui::FolderChain(L"C:\\a\\").size(), 2u);
-  EXPECT_TRUE(ui::FolderChain(L"relative\\path").empty());
-}
-
-TEST(FolderChain, NetworkSharesAndDrives) {
-  const auto chain = ui::FolderChain(L"\\\\server\\share\\docs");
-  ASSERT_EQ(chain.size(), 2u);
-  EXPECT_EQ(chain[0].path, L"\\\\server\\share\\");
-  EXPECT_EQ(chain[1].path, L"\\\\server\\share\\docs");
-  EXPECT_EQ(ui::DriveOfPath(L"C:\\a"), L"c:");
-  EXPECT_EQ(ui::DriveOfPath(L"\\\\server\\share\\docs"), L"\\\\server\\share");
-  EXPECT_EQ(ui::DriveOfPath(L"nowhere"), L"");
-}
-
-TEST(Patterns, SplitAtSemicolonsWithBlanksAndEmptiesDropped) {
-  EXPECT_EQ(ui::SplitPatterns(L"*.txt;*.inf"), (std::vector<std::wstring>{L"*.txt", L"*.inf"}));
-  EXPECT_EQ(ui::SplitPatterns(L" *.txt ; ;*.inf;"), (std::vector<std::wstring>{L"*.txt", L"*.inf"}));
-  EXPECT_TRUE(ui::SplitPatterns(L"").empty());
+  EXPECT_EQ(wide.list1, (TwipsRect{3045, 60, 15000 - 3045 - 200, 10000 - 60 - 1200}));
+  EXPECT_EQ(wide.file1, (TwipsRect{210, 2640, 2535, 10000 - 2640 - 1200}));
+  EXPECT_EQ(wide.frame1, (TwipsRect{360, 10000 - 1000, 11760, 600}));
+  const struct { int width, height; int list1Width, list1Height, file1Height, frame1Top; } rows[] = {
+      {3000, 4000, wide.list1.width, 4000 - 1260, 4000 - 3840, 3000},  // too narrow for the sentences
+      {3000, 600, wide.list1.width, wide.list1.height, wide.file1.height, -400},  // the bar's top still follows
+      {3245, 3840, 0, 3840 - 1260, 0, 2840},  // exactly zero is a size
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.height);
+    const ResizableLayout r = Resize(wide, row.width, row.height);
+    EXPECT_EQ(r.list1.width, row.list1Width);
+    EXPECT_EQ(r.list1.height, row.list1Height);
+    EXPECT_EQ(r.file1.height, row.file1Height);
+    EXPECT_EQ(r.frame1.top, row.frame1Top);
+  }
 }
 
 }  // namespace

@@ -29,39 +29,23 @@ ui::Font MakeBrowserFont(UINT dpi) {
                               CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, kBrowserFont.face));
 }
 
-// The bottom bar's controls are placed inside it: their table positions are
-// the bar's design position plus their own.
-constexpr int kFrameLeft = 360;
-constexpr int kFrameTop = 8355;
+// The design sizes of the controls that follow the window's size.
+constexpr input::ResizableLayout kDesign{};
+constexpr int kFrameLeft = kDesign.frame1.left;
+constexpr int kFrameTop = kDesign.frame1.top;
 // A drop-down list's window height includes its open list; the closed field
 // takes its height from the font.
 constexpr int kDriveListRoom = 8 * 240;
 
-struct Placed {
-  int id;
-  int left, top, width, height;
-  bool inFrame;
-};
-
-// Drive1, Dir1 and File1 are made by the browsing lists themselves and placed
-// from here; List1, File1 and Frame1 then follow the window's size.
-constexpr Placed kPlaces[] = {
-    {InputWindow::kDrive1, 210, 60, 2535, 315, false},
-    {InputWindow::kDir1, 210, 420, 2535, 2115, false},
-    {InputWindow::kLabel1, 255, 2190, 2055, 375, false},
-    {InputWindow::kLabel2, 0, 120, 975, 255, true},
-    {InputWindow::kList2, 720, 60, 2220, 240, true},
-    {InputWindow::kLabel3, 3480, 75, 4665, 360, true},
-    {InputWindow::kCmdSend, 8925, 0, 855, 375, true},
-    {InputWindow::kCommand2, 10455, 30, 1035, 375, true},
-};
-
 using ui::ControlKind;
-// Creation order is the tab order: the sentence list first.
+// Creation order is the tab order: the sentence list first. The bottom
+// bar's controls stand at the bar's design position plus their own.
 constexpr ui::ControlSpec kLayout[] = {
-    {InputWindow::kList1, ControlKind::ListBox, L"", 3045, 60, 9060, 7980},
+    {InputWindow::kList1, ControlKind::ListBox, L"", kDesign.list1.left, kDesign.list1.top, kDesign.list1.width,
+     kDesign.list1.height},
     {InputWindow::kLabel1, ControlKind::Label, L"请选择文件:", 255, 2190, 2055, 375, WS_CLIPSIBLINGS},
-    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, 11760, 600, WS_CLIPSIBLINGS},
+    {InputWindow::kFrame1, ControlKind::Frame, L"", kFrameLeft, kFrameTop, kDesign.frame1.width, kDesign.frame1.height,
+     WS_CLIPSIBLINGS},
     {InputWindow::kLabel2, ControlKind::Label, L"发送给:", kFrameLeft + 0, kFrameTop + 120, 975, 255},
     {InputWindow::kList2, ControlKind::ListBox, L"", kFrameLeft + 720, kFrameTop + 60, 2220, 240},
     {InputWindow::kLabel3, ControlKind::Label,
@@ -70,6 +54,18 @@ constexpr ui::ControlSpec kLayout[] = {
     {InputWindow::kCmdSend, ControlKind::Button, L"发送", kFrameLeft + 8925, kFrameTop + 0, 855, 375},
     {InputWindow::kCommand2, ControlKind::Button, L"关闭", kFrameLeft + 10455, kFrameTop + 30, 1035, 375},
 };
+// Drive1 and Dir1 are made by the browsing lists themselves. List1, File1
+// and Frame1 follow the window's size; the bar's controls follow the bar.
+struct BrowserPlace {
+  int id;
+  input::TwipsRect at;
+};
+constexpr BrowserPlace kBrowserLayout[] = {
+    {InputWindow::kDrive1, {210, 60, 2535, 315 + kDriveListRoom}},
+    {InputWindow::kDir1, {210, 420, 2535, 2115}},
+};
+
+bool FollowsTheBar(const ui::ControlSpec& c) { return c.top >= kFrameTop && c.id != InputWindow::kFrame1; }
 
 // The whole title, however long; the tracking rule cuts it.
 std::wstring WindowTitle(HWND window) {
@@ -98,8 +94,8 @@ void Place(HWND control, const input::TwipsRect& r, UINT dpi) {
 
 InputWindow::InputWindow(std::wstring sentenceFolder) : sentenceFolder_(std::move(sentenceFolder)) {}
 
-InputWindow& InputWindow::Shared() {
-  static InputWindow window(ui::ProgramFolder() + std::wstring(input::kSentenceFolder));
+InputWindow& InputWindow::Shared(const std::wstring& appPath) {
+  static InputWindow window(appPath + std::wstring(input::kSentenceFolder));
   return window;
 }
 
@@ -190,12 +186,10 @@ void InputWindow::ApplyResize() {
 void InputWindow::PlaceControls() const {
   const UINT dpi = Dpi();
   const int frameShift = layout_.frame1.top - kFrameTop;
-  for (const Placed& p : kPlaces) {
-    const int left = p.inFrame ? kFrameLeft + p.left : p.left;
-    const int top = p.inFrame ? kFrameTop + p.top + frameShift : p.top;
-    const int height = p.id == kDrive1 ? p.height + kDriveListRoom : p.height;
-    Place(Control(p.id), {left, top, p.width, height}, dpi);
+  for (const ui::ControlSpec& c : kLayout) {
+    if (FollowsTheBar(c)) Place(Control(c.id), {c.left, c.top + frameShift, c.width, c.height}, dpi);
   }
+  for (const BrowserPlace& b : kBrowserLayout) Place(Control(b.id), b.at, dpi);
   Place(Control(kList1), layout_.list1, dpi);
   Place(Control(kFile1), layout_.file1, dpi);
   Place(Control(kFrame1), layout_.frame1, dpi);
@@ -325,6 +319,6 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Window::OnMessage(message, wParam, lParam);
 }
 
-void OpenStatementWindow() { InputWindow::Shared().Open(); }
+void OpenStatementWindow(const std::wstring& appPath) { InputWindow::Shared(appPath).Open(); }
 
 }  // namespace velmora

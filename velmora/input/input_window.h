@@ -26,8 +26,9 @@ class InputWindow : public ui::Window {
   // `sentenceFolder` is where browsing starts at every load.
   explicit InputWindow(std::wstring sentenceFolder);
 
-  // The program's one statement window, starting in AppPath + "语句\".
-  static InputWindow& Shared();
+  // The program's one statement window, starting in AppPath + "语句\";
+  // made on first use.
+  static InputWindow& Shared(const std::wstring& appPath);
 
   // Loads the window (centred, the lists in the sentence folder, no
   // sentences yet) or, when it is open, brings it forward.
@@ -72,6 +73,7 @@ class InputWindow : public ui::Window {
 };
 
 // Opens the statement input window, or brings it forward when it is open.
-void OpenStatementWindow();
+// appPath ends with "\".
+void OpenStatementWindow(const std::wstring& appPath);
 
 }  // namespace velmora

@@ -24,13 +24,9 @@ std::vector<std::wstring> ListFolderFiles(const std::wstring& folder);
 std::vector<ListMenuItem> LoadFolderMenuItems(const std::wstring& folder, std::wstring_view defaultCaption,
                                               Ampersands ampersands = Ampersands::Literal);
 
-// Opens a document, shortcut, program, folder or address through the shell:
-// ShellExecuteW with the owner, "open", the path as written, no parameters, no
-// directory, show command 5. Nothing waits and a failure is not reported (a
+// Opens a document, shortcut, program, folder or address through the shell,
+// the path as written. Nothing waits and a failure is not reported (a
 // file deleted since start, no associated program, a bad address).
 void shellExe(HWND owner, const std::wstring& path);
-
-// A click on a folder-menu entry: AppPath + the menu's folder + the caption.
-void OpenFolderEntry(HWND owner, std::wstring_view appPath, const FolderMenuInfo& menu, std::wstring_view caption);
 
 }  // namespace words

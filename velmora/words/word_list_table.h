@@ -20,7 +20,6 @@ struct WordListInfo {
   std::wstring_view menuName;        // the menu array's name, e.g. mnuFuHaoText1
   std::wstring_view file;            // relative to AppPath
   std::wstring_view defaultCaption;  // element 1's caption while the file gives none
-  bool shown;                        // whether the submenu holding it is visible
   ListClick click;
 };
 
@@ -29,13 +28,16 @@ struct FolderMenuInfo {
   std::wstring_view listedFolder;    // the folder whose files are listed
   std::wstring_view openedFolder;    // put in front of an entry's caption on a click
   std::wstring_view defaultCaption;  // element 1's caption while the folder gives none
-  bool shown;
 };
 
 // The 26 word lists, in load order.
 std::span<const WordListInfo> WordLists();
 // The 15 folder menus, in load order (loaded after the word lists).
 std::span<const FolderMenuInfo> FolderMenus();
+
+// Element 1's caption of a list or folder menu before anything is read
+// (empty for a name that is neither).
+std::wstring_view DefaultCaption(std::wstring_view menuName);
 
 // The path a click on a folder-menu entry opens: AppPath + the opened folder +
 // the entry's caption. A blank caption (an empty folder's lone item) opens the

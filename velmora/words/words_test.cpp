@@ -1,0 +1,141 @@
+// The rules of the word lists, as tables: decoding, lines, menu items and
+// key strokes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "velmora/words/keystroke_plan.h"
+#include "velmora/words/list_menu.h"
+#include "velmora/words/word_list_decoder.h"
+#include "velmora/words/word_list_lines.h"
+
+namespace words {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using enum ListEncoding;
+
+TEST(WordListDecoder, EncodingByMarkThenStrictUtf8ElseCodePage936) {
+  // The code page's decoder (the system's, checked in process) only marks here.
+  const auto codePage = [](std::string_view) { return std::wstring(L"<936>"); };
+  const struct {
+    std::string bytes;
+    ListEncoding encoding;
+    std::u16string text;  // as decoded, in UTF-16 units
+  } rows[] = {
+      {"\xEF\xBB\xBF\xE7\xAC\xA6\xE5\x8F\xB7", Utf8Bom, u"符号"},
+      {std::string("\xFF\xFE\x26\x7B\xF7\x53\r\0\n\0", 10), Utf16LeBom, u"符号\r\n"},
+      {std::string("\xFE\xFF\x7B\x26\x53\xF7\0\r\0\n", 10), Utf16BeBom, u"符号\r\n"},
+      {"\xEF\xBB\xBF", Utf8Bom, u""},  // the mark alone is no character
+      {std::string("\xFF\xFE\x35\xD8\x00\xDC\x41", 7), Utf16LeBom, std::u16string{0xD835, 0xDC00, 0xFFFD}},
+      {"\xEF\xBB\xBF" "a\xFF" "b\xE6\x9D", Utf8Bom, u"a\xFFFD" u"b\xFFFD\xFFFD"},
+      {"Q345R\r\n\xE6\x9D\x90\xE6\x96\x99", Utf8, u"Q345R\r\n材料"},
+      {"\xF0\x9D\x90\x80", Utf8, std::u16string{0xD835, 0xDC00}},
+      {"\xF4\x8F\xBF\xBF", Utf8, std::u16string{0xDBFF, 0xDFFF}},  // U+10FFFF, the last code point
+      {"SA-516 Gr.70", CodePage936, u"<936>"}, {"\xB7\xFB\xBA\xC5\r\n\xA1\xE6", CodePage936, u"<936>"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.bytes));
+    EXPECT_EQ(DetectListEncoding(row.bytes), row.encoding);
+    const std::wstring text = DecodeListBytes(row.bytes, codePage);
+    EXPECT_EQ(std::u16string(text.begin(), text.end()), row.text);
+  }
+  // Code-page-936 words (符号, 联通, 材料, Ω) and malformed sequences (overlong, surrogate,
+  // past U+10FFFF, no such lead, cut off, stray continuation, ASCII inside) are not UTF-8.
+  for (const char* bytes : {"\xB7\xFB\xBA\xC5", "\xC1\xAA\xCD\xA8", "\xB2\xC4\xC1\xCF", "\xA6\xB8", "\xC0\xAF",
+                            "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xE6\x9D",
+                            "\xE6\x9D\x90\x80", "\xE6\x41\x90"}) {
+    EXPECT_EQ(DetectListEncoding(bytes), CodePage936) << ::testing::PrintToString(std::string(bytes));
+  }
+  EXPECT_EQ(DecodeListBytes("\xB7\xFB", nullptr), L"") << "no decoder: nothing, never a failure";
+}
+
+TEST(WordListLines, EveryLineEndEndsALineAndOnlyTheLimitCuts) {
+  const struct { std::wstring text; std::size_t limit; Lines lines; bool truncated; } rows[] = {
+      {L"a\r\nb\nc\rd", kMaxListLines, {L"a", L"b", L"c", L"d"}, false},
+      {L"Q245R\r\nQ345R", kMaxListLines, {L"Q245R", L"Q345R"}, false},
+      {L"a\r\n\r\nc\r\n", kMaxListLines, {L"a", L"", L"c"}, false}, {L"\r\n", kMaxListLines, {L""}, false},
+      {L"\n\n", kMaxListLines, {L"", L""}, false},
+      {L"a\n\rb", kMaxListLines, {L"a", L"", L"b"}, false},  // LF CR is two line ends
+      {L"a\r\r\nb", kMaxListLines, {L"a", L"", L"b"}, false}, {L"", kMaxListLines, {}, false},
+      {L"  ±  \r\n±\r\n±\r\na\tb", kMaxListLines, {L"  ±  ", L"±", L"±", L"a\tb"}, false},
+      {L"a\nb\nc", 2, {L"a", L"b"}, true},
+      {L"a\nb\n", 2, {L"a", L"b"}, false},  // the limit reached just at the end
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.text));
+    const ListLines split = SplitListLines(row.text, row.limit);
+    EXPECT_EQ(split.lines, row.lines);
+    EXPECT_EQ(split.truncated, row.truncated);
+  }
+  std::wstring many;
+  for (int i = 1; i <= 32768; ++i) many += std::to_wstring(i) + L"\n";
+  const ListLines over = SplitListLines(many);  // the lines of 16-bit menu indexes
+  EXPECT_TRUE(over.truncated && over.lines.size() == 32767 && over.lines.back() == L"32767");
+}
+
+TEST(ListMenu, EachLineIsOneItemWhoseClickHandsOnTheLineAsWritten) {
+  using enum Ampersands;
+  const struct { std::wstring line; Ampersands ampersands; std::wstring caption; bool separator; } rows[] = {
+      {L"Φ", Literal, L"Φ", false},
+      {L"", Literal, L"", false},  // a blank, choosable item that types nothing
+      {L"-", Literal, L"", true}, {L"--", Literal, L"--", false}, {L" -", Literal, L" -", false},
+      {L"A&B", Literal, L"A&&B", false}, {L"R&D&", Literal, L"R&&D&&", false}, {L"&&", Literal, L"&&&&", false},
+      {L"A&B", AccessKey, L"A&B", false},  // the menu underlines B
+      {std::wstring{L'a', L'\0', L'b'}, Literal, std::wstring{L'a', 0xFFFD, L'b'}, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.line));
+    const auto items = ListMenuItems({row.line, row.line}, L"x", row.ampersands);
+    ASSERT_EQ(items.size(), 2u);  // duplicates stay
+    EXPECT_EQ(items[0].caption, row.caption);
+    EXPECT_EQ(items[0].value, row.line);
+    EXPECT_EQ(items[0].separator, row.separator);
+  }
+  // No line: element 1 alone, with its default caption, which a click types.
+  const auto none = ListMenuItems({}, L"符号文字1");
+  ASSERT_EQ(none.size(), 1u);
+  EXPECT_EQ(none[0].value, L"符号文字1");
+}
+
+// What the plan types, one UTF-16 unit per key-down; Tab as '\t', Enter as '\n'.
+std::u16string Typed(std::wstring_view text, bool& allUnicode) {
+  std::u16string typed;
+  allUnicode = true;
+  for (const KeyStroke& stroke : KeystrokePlan(text)) {
+    for (const KeyEvent& e : stroke) {
+      if (e.keyUp) continue;
+      allUnicode = allUnicode && e.kind == KeyEvent::Kind::Unicode;
+      typed.push_back(e.kind == KeyEvent::Kind::Unicode ? e.code : (e.code == kVirtualKeyTab ? u'\t' : u'\n'));
+    }
+  }
+  return typed;
+}
+
+TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
+  const struct { std::wstring text; std::u16string typed; bool allUnicode; } rows[] = {
+      {L"压力容器 αβγΩ ±×÷≤≥℃", u"压力容器 αβγΩ ±×÷≤≥℃", true},
+      {L"+ ^ % ~ { } ( ) %{F4} {ENTER", u"+ ^ % ~ { } ( ) %{F4} {ENTER", true}, {L"R&D", u"R&D", true},
+      {L"a\tb", u"a\tb", false}, {L"1\r\n2\n3\r4\n\r5", u"1\n2\n3\n4\n\n5", false},
+      {std::wstring{L'a', 0x16, 0x08, 0x01, L'\0', 0x1B, 0x7F, L'b'}, u"ab", true},  // editing commands left out
+      {std::wstring{wchar_t(0xDC00), L'x', wchar_t(0xD835)}, std::u16string{0xDC00, u'x', 0xD835}, true},
+      {L"", u"", true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::PrintToString(row.text));
+    bool allUnicode = false;
+    EXPECT_EQ(Typed(row.text, allUnicode), row.typed);
+    EXPECT_EQ(allUnicode, row.allUnicode);
+  }
+  // Both halves of a surrogate pair go in one stroke; each character is one.
+  const std::wstring pair = sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xD835), wchar_t(0xDC00)}
+                                                 : std::wstring{wchar_t(0x1D400)};
+  const auto plan = KeystrokePlan(L"a" + pair + L"b");
+  ASSERT_EQ(plan.size(), 3u);
+  EXPECT_EQ(plan[1].count, 4u);
+  EXPECT_EQ(plan[1].events[2], (KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+}
+
+}  // namespace
+}  // namespace words
