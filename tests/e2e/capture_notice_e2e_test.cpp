@@ -52,17 +52,19 @@ std::wstring PicturesFolder() {
   return folder;
 }
 
+// A left-button drag with real mouse events, through a point half way.
 void Drag(POINT from, POINT to) {
-  MovePointer(from);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &in, sizeof in);
-  e2e::Settle(300);
-  MovePointer({(from.x + to.x) / 2, (from.y + to.y) / 2});
-  MovePointer(to);
-  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
+  const POINT path[] = {from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to};
+  for (std::size_t i = 0; i < std::size(path); ++i) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(path[i].x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(path[i].y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : 0) |
+                    (i + 1 == std::size(path) ? MOUSEEVENTF_LEFTUP : 0);
+    SendInput(1, &in, sizeof in);
+    e2e::Settle(300);
+  }
 }
 
 // The top-level windows on screen that belong to neither Velmora nor this test.
