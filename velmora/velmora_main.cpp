@@ -12,7 +12,7 @@
 #include "velmora/app/menu_entries.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/full_screen_capture.h"
 #include "velmora/hotkeys/mod_hot.h"
 #include "velmora/info/about_window.h"
 #include "velmora/info/help_window.h"

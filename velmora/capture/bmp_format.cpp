@@ -28,9 +28,8 @@ std::uint32_t Get32(std::span<const std::byte> in, std::size_t at) { return Get1
 }  // namespace
 
 std::uint16_t FileBitsPerPixel(int screenBitsPerPixel) {
-  return static_cast<std::uint16_t>(screenBitsPerPixel == 1 || screenBitsPerPixel == 4 || screenBitsPerPixel == 8
-                                        ? screenBitsPerPixel
-                                        : 24);
+  return static_cast<std::uint16_t>(
+      screenBitsPerPixel == 1 || screenBitsPerPixel == 4 || screenBitsPerPixel == 8 ? screenBitsPerPixel : 24);
 }
 
 std::uint32_t BmpRowBytes(std::int64_t width, int bitsPerPixel) {
@@ -66,7 +65,7 @@ void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out) {
   Put32(out, 14, kBmpInfoHeaderBytes);
   Put32(out, 18, static_cast<std::uint32_t>(plan.width));
   Put32(out, 22, static_cast<std::uint32_t>(plan.height));  // positive: rows bottom-up
-  Put16(out, 26, 1);                                         // planes
+  Put16(out, 26, 1);                                        // planes
   Put16(out, 28, plan.bitsPerPixel);
   Put32(out, 30, 0);  // BI_RGB, uncompressed
   Put32(out, 34, plan.imageBytes);
@@ -74,6 +73,24 @@ void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out) {
   Put32(out, 42, 3780);
   Put32(out, 46, plan.colorEntries);
   Put32(out, 50, 0);  // all colours important
+}
+
+void PackRows32To24(std::span<std::byte> pixels, std::uint32_t width, std::uint32_t height) {
+  const std::size_t from = std::size_t{width} * 4, to = BmpRowBytes(width, 24);
+  if (pixels.size() < from * height || pixels.size() < to * height) return;
+  // Forward, row by row: a packed row never reaches the rows not yet read.
+  std::byte* const base = pixels.data();
+  for (std::size_t row = 0; row < height; ++row) {
+    const std::byte* in = base + row * from;
+    std::byte* out = base + row * to;
+    for (std::uint32_t x = 0; x < width; ++x, in += 4, out += 3) {
+      const std::byte b = in[0], g = in[1], r = in[2];
+      out[0] = b;
+      out[1] = g;
+      out[2] = r;
+    }
+    for (std::byte* const end = base + (row + 1) * to; out < end; ++out) *out = std::byte{0};
+  }
 }
 
 std::optional<BmpPlan> ReadBmpHeaders(std::span<const std::byte> file) {

@@ -1,157 +1,70 @@
-#include <gtest/gtest.h>
-
 #include "velmora/capture/cap_area_model.h"
+
+#include <gtest/gtest.h>
 
 using namespace capture;
 
-namespace {
-
-const PickerMetrics kMetrics = PickerMetrics::ForDpi(96);
-
-}  // namespace
-
-TEST(PickerMetrics, ReadOutBoxScalesWithTheDpi) {
-  EXPECT_EQ(kMetrics.readOutWidth, 70);
-  EXPECT_EQ(kMetrics.readOutHeight, 25);
-  EXPECT_EQ(kMetrics.readOutGap, 2);
-  const PickerMetrics doubled = PickerMetrics::ForDpi(192);
-  EXPECT_EQ(doubled.readOutWidth, 140);
-  EXPECT_EQ(doubled.readOutHeight, 50);
-  EXPECT_EQ(doubled.readOutGap, 4);
-  EXPECT_EQ(PickerMetrics::ForDpi(0).readOutWidth, 70);  // no DPI known: the usual screen
-}
-
-TEST(Picker, PressMovesTheReadOutJustAboveThePressedPoint) {
-  PickerModel picker;
-  const auto box = picker.Press({100, 200}, kMetrics);
-  ASSERT_TRUE(box);
-  EXPECT_EQ(*box, (PickRect{100, 200 - 25 - 2, 70, 25}));
-  EXPECT_EQ(picker.CurrentState(), PickerModel::State::Selecting);
-  // A second button pressed while selecting changes nothing.
-  EXPECT_FALSE(picker.Press({5, 5}, kMetrics));
-  EXPECT_EQ(picker.Start(), (PickPoint{100, 200}));
-}
-
-TEST(Picker, PressNearTheTopPutsTheReadOutAboveTheScreen) {
-  PickerModel picker;
-  EXPECT_EQ(picker.Press({0, 3}, kMetrics)->top, 3 - 27);
-}
-
-TEST(Picker, MoveShowsSizeAndFrameOnlyWithExactlyTheLeftButtonWhileSelecting) {
-  PickerModel picker;
-  EXPECT_FALSE(picker.Move({50, 50}, kLeftButton));  // not pressed yet
-  picker.Press({100, 100}, kMetrics);
-  const auto shown = picker.Move({315, 164}, kLeftButton);
-  ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->sizeText, L"215,64");
-  EXPECT_EQ(shown->frame, (FrameCorners{99, 99, 316, 165}));
-  for (const unsigned buttons : {unsigned{kNoButton}, unsigned{kRightButton}, unsigned{kMiddleButton},
-                                 unsigned{kLeftButton | kRightButton}, unsigned{kLeftButton | kMiddleButton},
-                                 unsigned{kLeftButton | kXButton1}, unsigned{kXButton2}}) {
-    EXPECT_FALSE(picker.Move({200, 200}, buttons)) << buttons;
-  }
-}
-
-TEST(Picker, ReadOutAndFrameWhenDraggingUpAndLeft) {
-  PickerModel picker;
-  picker.Press({300, 200}, kMetrics);
-  const auto shown = picker.Move({100, 100}, kLeftButton);
-  ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->sizeText, L"200,100");
-  EXPECT_EQ(shown->frame, (FrameCorners{99, 99, 301, 201}));
-  // Back at the pressed point: an empty selection still has its frame.
-  const auto none = picker.Move({300, 200}, kLeftButton);
-  EXPECT_EQ(none->sizeText, L"0,0");
-  EXPECT_EQ(none->frame, (FrameCorners{299, 199, 301, 201}));
-}
-
-TEST(Picker, SizeReadOutOfExtremeCoordinatesDoesNotOverflow) {
-  EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
-}
-
-TEST(Picker, ReleaseTakesTheSameRectangleWhicheverCornerCameFirst) {
-  const PickRect expected{100, 100, 200, 100};
-  const PickPoint corners[][2] = {{{100, 100}, {300, 200}}, {{300, 200}, {100, 100}},
-                                  {{100, 200}, {300, 100}}, {{300, 100}, {100, 200}}};
-  for (const auto& pair : corners) {
+TEST(Picker, DragsInEveryDirectionWithEveryButton) {
+  const PickerMetrics metrics = PickerMetrics::ForDpi(96);
+  struct Row {
+    PickPoint from, to;
+    unsigned held;
+    const wchar_t* readOut;  // nullptr: the move shows nothing
+    FrameCorners frame;
+    PickRect taken;
+  };
+  const Row rows[] = {
+      {{100, 100}, {300, 200}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{300, 200}, {100, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{100, 200}, {300, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{100, 100}, {315, 164}, kLeftButton, L"215,64", {99, 99, 316, 165}, {100, 100, 215, 64}},
+      {{640, 480}, {640, 480}, kLeftButton, L"0,0", {639, 479, 641, 481}, {640, 480, 0, 0}},  // a click
+      {{10, 20}, {10, 90}, kLeftButton, L"0,70", {9, 19, 11, 91}, {10, 20, 0, 70}},
+      {{0, 3}, {50, 50}, kRightButton, nullptr, {}, {0, 3, 50, 47}},  // the right button takes, never draws
+      {{5, 5}, {9, 9}, kMiddleButton, nullptr, {}, {5, 5, 4, 4}},
+      {{5, 5}, {9, 9}, kLeftButton | kRightButton, nullptr, {}, {5, 5, 4, 4}},
+      {{5, 5}, {9, 9}, kLeftButton | kXButton1, nullptr, {}, {5, 5, 4, 4}},
+      {{5, 5}, {9, 9}, kNoButton, nullptr, {}, {5, 5, 4, 4}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.from.x << "," << row.from.y << " to " << row.to.x << "," << row.to.y
+                                    << " held " << row.held);
     PickerModel picker;
-    picker.Press(pair[0], kMetrics);
-    const auto rect = picker.Release(pair[1]);
-    ASSERT_TRUE(rect);
-    EXPECT_EQ(*rect, expected);
-    EXPECT_EQ(picker.CurrentState(), PickerModel::State::Capturing);
+    EXPECT_FALSE(picker.Move(row.from, kLeftButton));  // nothing pressed yet
+    // The read-out box stands just above the pressed point, even off the screen's top.
+    EXPECT_EQ(picker.Press(row.from, metrics), (PickRect{row.from.x, row.from.y - 27, 70, 25}));
+    EXPECT_FALSE(picker.Press({1, 1}, metrics));  // a second button changes nothing
+    const auto shown = picker.Move(row.to, row.held);
+    ASSERT_EQ(shown.has_value(), row.readOut != nullptr);
+    if (shown) {
+      EXPECT_EQ(shown->sizeText, row.readOut);
+      EXPECT_EQ(shown->frame, row.frame);
+    }
+    EXPECT_EQ(picker.Release(row.to), row.taken);
+    EXPECT_FALSE(picker.Release(row.to));  // capturing: a second button's release
+    EXPECT_FALSE(picker.Press(row.to, metrics));
     picker.CaptureDone();
     EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
   }
+  EXPECT_FALSE(PickerModel().Release({1, 1}));
+  const PickerMetrics doubled = PickerMetrics::ForDpi(192), unknown = PickerMetrics::ForDpi(0);
+  EXPECT_EQ(std::tuple(doubled.readOutWidth, doubled.readOutHeight, doubled.readOutGap), std::tuple(140, 50, 4));
+  EXPECT_EQ(unknown.readOutWidth, 70);  // no DPI known: the usual screen
+  EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
-TEST(Picker, ClickWithoutMovementTakesAnEmptyRectangle) {
+TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKeepsTheCount) {
   PickerModel picker;
-  picker.Press({640, 480}, kMetrics);
-  EXPECT_EQ(picker.Release({640, 480}), (PickRect{640, 480, 0, 0}));
-  PickerModel line;
-  line.Press({10, 20}, kMetrics);
-  EXPECT_EQ(line.Release({10, 90}), (PickRect{10, 20, 0, 70}));
-}
-
-TEST(Picker, ReleaseWithoutPressOrTwiceTakesNothing) {
-  PickerModel picker;
-  EXPECT_FALSE(picker.Release({1, 1}));
-  picker.Press({1, 1}, kMetrics);
-  EXPECT_TRUE(picker.Release({5, 5}));
-  EXPECT_FALSE(picker.Release({9, 9}));   // capturing: a second button's release
-  EXPECT_FALSE(picker.Press({9, 9}, kMetrics));
-}
-
-TEST(PickerIdleClock, ClosesOnTheEleventhTickWithoutMovement) {
-  PickerModel picker;
-  for (int tick = 1; tick <= 10; ++tick) EXPECT_FALSE(picker.Tick()) << tick;
-  EXPECT_TRUE(picker.Tick());
-  EXPECT_EQ(picker.IdleTicks(), 11);
-}
-
-TEST(PickerIdleClock, AnyMovementStartsTheCountAgainEvenWithoutButtons) {
-  PickerModel picker;
-  for (int i = 0; i < 10; ++i) picker.Tick();
-  picker.Move({3, 3}, kNoButton);
-  EXPECT_EQ(picker.IdleTicks(), 0);
   for (int i = 0; i < 10; ++i) EXPECT_FALSE(picker.Tick());
-  picker.Move({4, 4}, kRightButton | kMiddleButton);
+  picker.Move({3, 3}, kRightButton | kMiddleButton);  // any movement starts the count again
   EXPECT_EQ(picker.IdleTicks(), 0);
-}
-
-TEST(PickerIdleClock, AHeldButtonWithoutMovementStillCloses) {
-  PickerModel picker;
-  picker.Press({50, 50}, kMetrics);
-  picker.Move({60, 60}, kLeftButton);
+  picker.Press({50, 50}, PickerMetrics::ForDpi(96));
   for (int i = 0; i < 10; ++i) EXPECT_FALSE(picker.Tick());
-  EXPECT_TRUE(picker.Tick());
-}
-
-TEST(PickerIdleClock, ASharedPickerReopenedKeepsItsCountAndClosesAtTheFirstTick) {
-  PickerModel picker;
-  for (int i = 0; i < 11; ++i) picker.Tick();
-  picker.Load();  // opened again
-  EXPECT_EQ(picker.IdleTicks(), 11);
+  EXPECT_TRUE(picker.Tick());  // a held button without movement still closes
+  picker.Load();               // the shared picker opened again: idle, count kept
   EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
-  EXPECT_TRUE(picker.Tick());
-  // Unless the mouse moved over it first.
-  picker.Load();
+  EXPECT_EQ(picker.IdleTicks(), 11);
+  for (int i = 0; i < 70000; ++i) EXPECT_TRUE(picker.Tick());  // and never wraps
   picker.Move({1, 1}, kNoButton);
   EXPECT_FALSE(picker.Tick());
-}
-
-TEST(PickerIdleClock, ReloadingEndsAnUnfinishedSelection) {
-  PickerModel picker;
-  picker.Press({10, 10}, kMetrics);
-  for (int i = 0; i < 11; ++i) picker.Tick();
-  picker.Load();
-  EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
-  EXPECT_TRUE(picker.Press({20, 20}, kMetrics));
-}
-
-TEST(PickerIdleClock, ManyTicksNeverWrapTheCount) {
-  PickerModel picker;
-  for (int i = 0; i < 70000; ++i) picker.Tick();
-  EXPECT_TRUE(picker.Tick());
 }

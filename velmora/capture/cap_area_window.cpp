@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "velmora/capture/cap_area_crop.h"
 #include "velmora/capture/capture_save.h"
 
 namespace capture {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "velmora/capture/capture_save.h"
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/hidden_helper.h"
 
 namespace capture {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/full_screen_capture.h"
 
 using namespace hotkeys;
 

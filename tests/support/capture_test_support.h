@@ -1,0 +1,57 @@
+#pragma once
+// Helpers shared by the capture tests: independent reads of pixels, windows
+// to capture, files read back whole, waits that keep events flowing.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace capture_test {
+
+// Width and height (or any two coordinates), compared as one.
+using Size = std::pair<long, long>;
+
+// Pixels as 0x00RRGGBB, top row first: of a bitmap, and of the screen from
+// its own BitBlt, not ours, or once the screen has settled (two reads in a
+// row agree while events are dispatched: Wine paints the screen lazily).
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height);
+std::vector<std::uint32_t> ScreenPixels(int left, int top, int width, int height);
+std::vector<std::uint32_t> SettledScreenPixels(int left, int top, int width, int height);
+
+// A screen-format bitmap whose pixel (x, y) is PatternColor(x, y), where
+// every pixel differs from its neighbours, so a shifted copy shows.
+HBITMAP PatternBitmap(int width, int height);
+COLORREF PatternColor(int x, int y);
+
+std::vector<std::byte> ReadWholeFile(const std::wstring& path);
+void PumpMessages();
+
+// Waits, dispatching events, until the condition holds or a generous
+// deadline passes.
+template <typename Condition>
+bool WaitFor(Condition condition) {
+  const ULONGLONG deadline = GetTickCount64() + 30000;
+  while (!condition() && GetTickCount64() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    PumpMessages();
+  }
+  return condition();
+}
+
+// A window brought to the front and waited for on the screen, its client
+// area one colour or, with CLR_INVALID, the pattern.
+class TestWindow {
+ public:
+  TestWindow(COLORREF color, RECT outer, DWORD style = WS_OVERLAPPED | WS_CAPTION);
+  ~TestWindow();
+  HWND Handle() const { return hwnd_; }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace capture_test
