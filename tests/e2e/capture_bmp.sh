@@ -11,28 +11,23 @@ work=$(mktemp -d)
 trap 'velmora_stop_all; rm -rf "$work"' EXIT
 [ -f "$probe" ] || { echo "FAIL capture_bmp_probe_built ($probe missing)"; exit 0; }
 
-wait_line() {  # file pattern seconds
+wait_line() {  # pattern seconds: in the probe's output
   local i
-  for i in $(seq 1 $(($3 * 10))); do
-    grep -q "$2" "$1" 2>/dev/null && return 0
+  for i in $(seq 1 $(($2 * 10))); do
+    grep -q "$1" "$work/out" 2>/dev/null && return 0
     sleep 0.1
   done
   return 1
 }
 
-check() {  # name file geometry(WxH+X+Y) screen.png
-  local got diff
-  got=$(identify -format '%m %wx%h' "$2" 2>&1)
-  convert "$4" -crop "$3" +repage "$work/want.png"
-  diff=$(compare -metric AE "$2" "$work/want.png" null: 2>&1)
+check() {  # name file-name-pattern geometry(WxH+X+Y): the first file the probe names
+  local leaf got diff
+  leaf=$(grep -E '^(saved|shot) ' "$work/out" | head -n 1 | tr -d '\r' | cut -d' ' -f2-)
+  [[ "$leaf" =~ $2 ]] || { echo "FAIL $1 (file name '$leaf')"; return; }
+  got=$(identify -format '%m %wx%h' "$WINEPREFIX/drive_c/$leaf" 2>&1)
+  convert "$work/screen.png" -crop "$3" +repage "$work/want.png"
+  diff=$(compare -metric AE "$WINEPREFIX/drive_c/$leaf" "$work/want.png" null: 2>&1)
   if [ "$got" = "BMP3 ${3%%+*}" ] && [ "$diff" = "0" ]; then echo "PASS $1"; else echo "FAIL $1 ($got, $diff differ)"; fi
-}
-
-name() {  # test file-name-pattern output-file line-pattern
-  local leaf
-  leaf=$(grep "$4" "$3" | head -n 1 | tr -d '\r' | rev | cut -d' ' -f1 | rev)
-  if [[ "$leaf" =~ $2 ]]; then echo "PASS $1"; else echo "FAIL $1 ($leaf)"; fi
-  file="$WINEPREFIX/drive_c/$leaf"
 }
 
 velmora_start_xvfb 1021x767 && velmora_start_wine || { echo "FAIL capture_bmp (no display)"; exit 0; }
@@ -42,21 +37,17 @@ wine "$probe" screen 'C:\warmup.bmp' >/dev/null 2>&1
 
 import -window root "$work/screen.png"  # before the viewer appears
 wine "$probe" screen 'C:\Kelvo抓屏e2e.bmp' >/dev/null 2>&1
-check capture_mode1_screen "$WINEPREFIX/drive_c/Kelvo抓屏e2e.bmp" 1021x767+0+0 "$work/screen.png"
+echo "saved Kelvo抓屏e2e.bmp" >"$work/out"
+check capture_mode1_screen 'e2e' 1021x767+0+0
 
-wine "$probe" pick >"$work/pick.out" 2>&1 &
-pid=$!
-wait_line "$work/pick.out" '^picker' 30 && sleep 0.5  # the picker is painted before the mouse comes
+wine "$probe" pick >"$work/out" 2>&1 &
+wait_line '^picker' 30 && sleep 0.5  # the picker is painted before the mouse comes
 xdotool mousemove 100 200 mousedown 1 mousemove 200 150 mousemove 300 100 mouseup 1  # upward across the read-out
-wait_line "$work/pick.out" '^clipboard' 30 && import -window root "$work/pick.png"
-name capture_mode2_name '^Kelvo抓屏[0-9]{14}\.bmp$' "$work/pick.out" '^saved'
-grep -q '^clipboard 200x100' "$work/pick.out" && echo "PASS capture_mode2_clipboard" || echo "FAIL capture_mode2_clipboard"
-check capture_mode2_pick "$file" 200x100+100+100 "$work/pick.png"
-wait "$pid"
+wait_line '^done' 30 && import -window root "$work/screen.png"
+check capture_mode2_pick '^Kelvo抓屏[0-9]{14}\.bmp$' 200x100+100+100
+wait $!
 
-wine "$probe" continuous 1 2 >"$work/shots.out" 2>&1 &
-pid=$!
-wait_line "$work/shots.out" '^done' 60 && import -window root "$work/shots.png"
-name capture_mode3_name '^Kelvo抓屏[0-9]{8}_[0-9]{6}\.bmp$' "$work/shots.out" '^shot  001'
-check capture_mode3_shot "$file" 500x400+40+40 "$work/shots.png"
-wait "$pid"
+wine "$probe" continuous 1 2 >"$work/out" 2>&1 &
+wait_line '^done' 60 && import -window root "$work/screen.png"
+check capture_mode3_shot '^Kelvo抓屏[0-9]{8}_[0-9]{6}\.bmp$' 500x400+40+40
+wait $!

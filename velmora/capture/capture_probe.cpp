@@ -1,11 +1,11 @@
-// A console helper for the end-to-end script: runs one capture mode and prints
-// what it wrote (file names without their folder, in UTF-8). The last two
-// first show a window of many colours at (40, 40), 500 x 400, to capture.
-//   capture_probe screen FILE          capture mode 1: the new viewer's picture
-//                                      written to FILE;
-//   capture_probe pick                 an area picker for the user's drag:
-//                                      "picker", "saved NAME", "clipboard WxH";
-//   capture_probe continuous N SHOTS   "shot LABEL NAME" per shot, "done".
+// A console helper for the end-to-end script: runs one capture mode and
+// prints the name of the file written, without its folder, in UTF-8.
+//   capture_probe screen FILE         capture mode 1: the new viewer's picture,
+//                                     written to FILE;
+//   capture_probe pick                an area picker for the user's drag:
+//                                     "picker", then "saved NAME";
+//   capture_probe continuous N SHOTS  "shot NAME" per shot, then "done".
+// The last two first show a window of many colours at (40, 40), 500 x 400.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,10 +19,10 @@
 #include "velmora/capture/full_screen_capture.h"
 #include "velmora/capture/shot_window.h"
 
-namespace {
-
 using namespace capture;
 using capture_test::WaitFor;
+
+namespace {
 
 void Say(const std::wstring& line) {
   std::string bytes(line.size() * 3 + 1, '\0');
@@ -31,35 +31,16 @@ void Say(const std::wstring& line) {
   std::fflush(stdout);
 }
 
-int Pick() {
-  CapAreaWindow* picker = OpenNewAreaPicker();
-  Say(L"picker");
-  WaitFor([&] { return !picker->Exists(); });
-  Say(L"saved " + std::wstring(FileLeaf(picker->LastSave().path)));
-  BITMAP info{};
-  if (OpenClipboard(nullptr)) {
-    GetObjectW(GetClipboardData(CF_BITMAP), sizeof info, &info);
-    CloseClipboard();
-  }
-  Say(L"clipboard " + std::to_wstring(info.bmWidth) + L"x" + std::to_wstring(info.bmHeight));
-  ui::Delay(3);  // the screen stays as it was while the script reads it
-  return 0;
-}
-
-int Continuous(HWND pattern, const wchar_t* interval, int shots) {
+void Shoot(HWND target, const wchar_t* interval, int shots) {
   using W = ContinuousCaptureWindow;
   W* window = ShowContinuousCapture({});
   ui::SetText(window->Control(W::kTxtNum), interval);
-  SetForegroundWindow(pattern);
+  SetForegroundWindow(target);
   SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(W::kCmdStart, BN_CLICKED), LPARAM(window->Control(W::kCmdStart)));
-  for (int shot = 1; shot <= shots; ++shot) {
-    if (!WaitFor([&] { return window->Model().ShotCount() >= shot; })) return 1;
-    Say(L"shot " + ui::GetText(window->Control(W::kLabNum)) + L" " + std::wstring(FileLeaf(window->LastShot().path)));
+  for (int shot = 1; shot <= shots && WaitFor([&] { return window->Model().ShotCount() >= shot; }); ++shot) {
+    Say(L"shot " + std::wstring(FileLeaf(window->LastShot().path)));
   }
   WaitFor([] { return OpenShotWindowCount() == 0; });
-  Say(L"done");
-  ui::Delay(2);
-  return 0;
 }
 
 }  // namespace
@@ -68,8 +49,18 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"";
   if (mode == L"screen" && argc == 3) return WriteBmpFile(RunFullScreenCapture()->Image(), argv[2]) ? 1 : 0;
   const capture_test::TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
-  if (mode == L"pick") return Pick();
-  if (mode == L"continuous" && argc == 4) return Continuous(pattern.Handle(), argv[2], _wtoi(argv[3]));
-  std::fwprintf(stderr, L"usage: capture_probe screen FILE | pick | continuous SECONDS SHOTS\n");
-  return 2;
+  if (mode == L"pick") {
+    const CapAreaWindow* picker = OpenNewAreaPicker();
+    Say(L"picker");
+    WaitFor([&] { return !picker->Exists(); });
+    Say(L"saved " + std::wstring(FileLeaf(picker->LastSave().path)));
+  } else if (mode == L"continuous" && argc == 4) {
+    Shoot(pattern.Handle(), argv[2], _wtoi(argv[3]));
+  } else {
+    std::fwprintf(stderr, L"usage: capture_probe screen FILE | pick | continuous SECONDS SHOTS\n");
+    return 2;
+  }
+  Say(L"done");
+  ui::Delay(3);  // the screen stays as it was while the script reads it
+  return 0;
 }

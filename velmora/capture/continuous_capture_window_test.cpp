@@ -10,82 +10,58 @@
 
 using namespace capture;
 using namespace capture_test;
-
-namespace {
-
 using W = ContinuousCaptureWindow;
 
-class ContinuousCaptureTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window_ = ShowContinuousCapture({[this] { ++hides_; }, [this] { ++shows_; }});
-    ASSERT_NE(window_, nullptr);
-    SetForegroundWindow(target_.Handle());  // the user goes back to the window to be shot
-  }
-  void TearDown() override {
-    if (window_->Exists()) Click(W::kCmdClose);
-    WaitFor([] { return OpenShotWindowCount() == 0; });
-  }
-  void Click(int id) const {
-    SendMessageW(window_->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window_->Control(id)));
-  }
-  void Tick() const { SendMessageW(window_->Handle(), WM_TIMER, W::kShotTimerId, 0); }
-  std::wstring Label() const { return ui::GetText(window_->Control(W::kLabNum)); }
-
-  const TestWindow target_{RGB(30, 120, 200), {300, 200, 477, 295}};
-  W* window_ = nullptr;
-  int hides_ = 0, shows_ = 0;
-};
-
-}  // namespace
-
-TEST_F(ContinuousCaptureTest, ItsClockShootsTheForegroundWindowWithTheBarHiddenAndReopeningShowsZero) {
-  ui::SetText(window_->Control(W::kTxtNum), L"0");  // no interval: running, but no clock
-  Click(W::kCmdStart);
-  EXPECT_FALSE(KillTimer(window_->Handle(), W::kShotTimerId));
-  Click(W::kCmdStart);
-  ui::SetText(window_->Control(W::kTxtNum), L"1");
-  Click(W::kCmdStart);
-  const long long before = window_->Model().ShotCount();
-  ASSERT_TRUE(WaitFor([&] { return window_->Model().ShotCount() == before + 1; }));
-  Click(W::kCmdStart);  // pause
-  EXPECT_EQ(Label(), ShotCountLabel(before + 1));
-  EXPECT_EQ(Size(hides_, shows_), Size(1, 1));
-  EXPECT_TRUE(IsWindowVisible(window_->Handle()));
-  const std::wstring shot = window_->LastShot().path;
+// Its clock shoots the foreground window with the bar hidden; reopened, it
+// shows " 000" until the next shot continues the count. Then many shots
+// leave no handles, and every shot window closes itself, never shown.
+TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHandles) {
+  const TestWindow target(RGB(30, 120, 200), {300, 200, 477, 295});
+  int hides = 0, shows = 0, marked = 0;
+  W* window = ShowContinuousCapture({[&] { ++hides; }, [&] { ++shows; }});
+  SetHiddenHelperMark([&](HWND shot) { marked += !IsWindowVisible(shot); });
+  SetForegroundWindow(target.Handle());  // the user goes back to the window to be shot
+  const auto click = [&](int id) {
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window->Control(id)));
+  };
+  const auto tick = [&] { SendMessageW(window->Handle(), WM_TIMER, W::kShotTimerId, 0); };
+  const auto label = [&] { return ui::GetText(window->Control(W::kLabNum)); };
+  ui::SetText(window->Control(W::kTxtNum), L"0");  // no interval: running, but no clock
+  click(W::kCmdStart);
+  EXPECT_FALSE(KillTimer(window->Handle(), W::kShotTimerId));
+  click(W::kCmdStart);
+  ui::SetText(window->Control(W::kTxtNum), L"1");
+  click(W::kCmdStart);
+  ASSERT_TRUE(WaitFor([&] { return window->Model().ShotCount() == 1; }));
+  click(W::kCmdStart);  // pause
+  EXPECT_EQ(label(), L" 001");
+  EXPECT_EQ(Size(hides, shows), Size(1, 1));
+  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  const std::wstring shot = window->LastShot().path;
   EXPECT_EQ(FileLeaf(shot).size(), std::wstring(L"Kelvo抓屏20081105_140307.bmp").size());
   const auto plan = ReadBmpHeaders(ReadWholeFile(shot));
   DeleteFileW(shot.c_str());
-  ASSERT_TRUE(plan);
   RECT outer;
-  GetWindowRect(target_.Handle(), &outer);
+  GetWindowRect(target.Handle(), &outer);
   EXPECT_EQ(Size(plan->width, plan->height), Size(outer.right - outer.left, outer.bottom - outer.top));
 
-  Click(W::kCmdClose);
-  ASSERT_EQ(ShowContinuousCapture({}), window_);  // the same object, with no bar to show
-  EXPECT_EQ(Label(), L" 000");
-  Click(W::kCmdStart);
-  Tick();
-  EXPECT_EQ(Label(), ShotCountLabel(before + 2));
-  DeleteFileW(window_->LastShot().path.c_str());
-}
-
-TEST_F(ContinuousCaptureTest, ManyShotsLeaveNoHandlesAndEveryShotWindowClosesItselfUnseen) {
-  int marked = 0;
-  SetHiddenHelperMark([&](HWND window) { marked += !IsWindowVisible(window); });
-  Click(W::kCmdStart);
-  Tick();
-  DeleteFileW(window_->LastShot().path.c_str());
+  click(W::kCmdClose);
+  ASSERT_EQ(ShowContinuousCapture({}), window);  // the same object, with no bar to show
+  EXPECT_EQ(label(), L" 000");
+  click(W::kCmdStart);
+  tick();
+  EXPECT_EQ(label(), L" 002");
+  DeleteFileW(window->LastShot().path.c_str());
   ASSERT_TRUE(WaitFor([] { return OpenShotWindowCount() == 0; }));
   const DWORD gdi = testsupport::GdiObjectCount(), user = testsupport::UserObjectCount();
   for (int i = 0; i < 20; ++i) {
-    Tick();
-    ASSERT_TRUE(window_->LastShot().saved);
-    DeleteFileW(window_->LastShot().path.c_str());
+    tick();
+    ASSERT_TRUE(window->LastShot().saved);
+    DeleteFileW(window->LastShot().path.c_str());
   }
   EXPECT_TRUE(WaitFor([] { return OpenShotWindowCount() == 0; }));
+  EXPECT_EQ(marked, 22);  // none of them keeps the program running
+  EXPECT_EQ(Size(testsupport::GdiObjectCount(), testsupport::UserObjectCount()), Size(gdi, user));
   SetHiddenHelperMark({});
-  EXPECT_EQ(marked, 21);  // none of them keeps the program running
-  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
-  EXPECT_EQ(testsupport::UserObjectCount(), user);
+  click(W::kCmdClose);
 }
