@@ -81,6 +81,14 @@ std::vector<std::byte> ReadWholeFile(const std::wstring& path) {
   return bytes;
 }
 
+Size BmpFileSizeThenDelete(const std::wstring& path) {
+  const ui::Bitmap file(static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  DeleteFileW(path.c_str());
+  BITMAP info{};
+  GetObjectW(file.get(), sizeof info, &info);
+  return {info.bmWidth, info.bmHeight};
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

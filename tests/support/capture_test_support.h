@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/handle_counts.h"
+
 namespace capture_test {
 
 // Width and height (or any two coordinates), compared as one.
@@ -28,6 +30,9 @@ HBITMAP PatternBitmap(int width, int height);
 COLORREF PatternColor(int x, int y);
 
 std::vector<std::byte> ReadWholeFile(const std::wstring& path);
+// The size of a bitmap file as the system's own reader sees it, then the
+// file is deleted; (0, 0) when it does not read.
+Size BmpFileSizeThenDelete(const std::wstring& path);
 void PumpMessages();
 
 // Waits, dispatching events, until the condition holds or a generous
@@ -40,6 +45,17 @@ bool WaitFor(Condition condition) {
     PumpMessages();
   }
   return condition();
+}
+
+// Runs a round of work once to make what lives as long as the program, then
+// many times more: whether the process's GDI and USER object counts end
+// where they stood after the first.
+template <typename Round>
+bool NoHandlesLeft(Round round, int rounds = 40) {
+  round();
+  const Size before(testsupport::GdiObjectCount(), testsupport::UserObjectCount());
+  while (rounds-- > 0) round();
+  return Size(testsupport::GdiObjectCount(), testsupport::UserObjectCount()) == before;
 }
 
 // A window brought to the front and waited for on the screen, its client
@@ -55,3 +71,4 @@ class TestWindow {
 };
 
 }  // namespace capture_test
+

@@ -19,12 +19,6 @@ void Put32(std::span<std::byte> out, std::size_t at, std::uint32_t value) {
   Put16(out, at + 2, value >> 16);
 }
 
-std::uint32_t Get16(std::span<const std::byte> in, std::size_t at) {
-  return std::to_integer<std::uint32_t>(in[at]) | std::to_integer<std::uint32_t>(in[at + 1]) << 8;
-}
-
-std::uint32_t Get32(std::span<const std::byte> in, std::size_t at) { return Get16(in, at) | Get16(in, at + 2) << 16; }
-
 }  // namespace
 
 std::uint16_t FileBitsPerPixel(int screenBitsPerPixel) {
@@ -91,20 +85,6 @@ void PackRows32To24(std::span<std::byte> pixels, std::uint32_t width, std::uint3
     }
     for (std::byte* const end = base + (row + 1) * to; out < end; ++out) *out = std::byte{0};
   }
-}
-
-std::optional<BmpPlan> ReadBmpHeaders(std::span<const std::byte> file) {
-  if (file.size() < kHeaderBytes || file[0] != std::byte{'B'} || file[1] != std::byte{'M'}) return std::nullopt;
-  if (Get32(file, 14) < kBmpInfoHeaderBytes || Get16(file, 26) != 1 || Get32(file, 30) != 0) return std::nullopt;
-  const auto height = static_cast<std::int32_t>(Get32(file, 22));
-  auto plan = PlanBmp(static_cast<std::int32_t>(Get32(file, 18)), height < 0 ? -std::int64_t{height} : height,
-                      static_cast<int>(Get16(file, 28)));
-  if (!plan) return std::nullopt;
-  const std::uint32_t colors = Get32(file, 46);
-  if (plan->bitsPerPixel <= 8 && colors != 0) plan->colorEntries = colors;
-  plan->pixelOffset = Get32(file, 10);
-  plan->fileBytes = Get32(file, 2);
-  return plan;
 }
 
 }  // namespace capture

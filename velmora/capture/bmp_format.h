@@ -50,8 +50,4 @@ void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out);
 // pass, where asking the system for 24 bits costs a slow conversion.
 void PackRows32To24(std::span<std::byte> pixels, std::uint32_t width, std::uint32_t height);
 
-// Reads back the headers of a file as far as they describe an uncompressed
-// bitmap; nothing when the bytes are not one.
-std::optional<BmpPlan> ReadBmpHeaders(std::span<const std::byte> file);
-
 }  // namespace capture

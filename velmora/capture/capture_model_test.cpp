@@ -26,7 +26,7 @@ TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
   }
 }
 
-TEST(BmpFormat, PlansOfEveryDepthReadBackAsWritten) {
+TEST(BmpFormat, PlansAndHeadersOfEveryDepth) {
   const struct {
     std::int64_t width, height;
     int screenBits, fileBits;
@@ -44,15 +44,13 @@ TEST(BmpFormat, PlansOfEveryDepthReadBackAsWritten) {
               std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
     std::vector<std::byte> file(plan->fileBytes);
     WriteBmpHeaders(*plan, file);
-    const auto back = ReadBmpHeaders(file);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(std::tuple(back->width, back->height, back->bitsPerPixel, back->pixelOffset, back->fileBytes),
-              std::tuple(plan->width, plan->height, plan->bitsPerPixel, plan->pixelOffset, plan->fileBytes));
+    EXPECT_EQ(std::tuple(file[0], file[1], file[2], file[10], file[28]),
+              std::tuple(std::byte{'B'}, std::byte{'M'}, std::byte(plan->fileBytes), std::byte(plan->pixelOffset),
+                         std::byte(row.fileBits)));
   }
   EXPECT_FALSE(PlanBmp(-1, 5, 24));
   EXPECT_FALSE(PlanBmp(5, 5, 7));
   EXPECT_FALSE(PlanBmp(100000, 100000, 32));  // past 4 GB
-  EXPECT_FALSE(ReadBmpHeaders(std::vector<std::byte>(60, std::byte{'X'})));
 }
 
 TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {

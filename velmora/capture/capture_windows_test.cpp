@@ -6,8 +6,8 @@
 
 #include "tests/support/capture_test_support.h"
 #include "velmora/capture/bmp_file.h"
-#include "velmora/capture/bmp_format.h"
 #include "velmora/capture/capture_save.h"
+#include "velmora/capture/full_screen_capture.h"
 
 using namespace capture;
 using namespace capture_test;
@@ -15,9 +15,7 @@ using namespace capture_test;
 namespace {
 
 // A file name no other test and no real capture uses.
-std::wstring TestFileName(const wchar_t* tag) {
-  return std::wstring(L"c:\\Kelvo抓屏test_") + tag + L"_" + std::to_wstring(GetCurrentProcessId()) + L".bmp";
-}
+const std::wstring kTestFile = L"c:\\Kelvo抓屏test_" + std::to_wstring(GetCurrentProcessId()) + L".bmp";
 
 // The file as the system itself lays it out: headers, then GetDIBits at
 // the file's depth (colour table included).
@@ -37,6 +35,22 @@ std::vector<std::byte> ReferenceFile(HBITMAP bitmap) {
   const BITMAPFILEHEADER header{0x4D42, size, 0, 0, offset};
   std::memcpy(file.data(), &header, 14);
   return file;
+}
+
+void Mouse(const ViewerWindow& viewer, UINT message, int x, int y) {
+  SendMessageW(viewer.ImageControl(), message, 0, MAKELPARAM(x, y));
+}
+
+void CloseViewer(ViewerWindow* viewer) {
+  SendMessageW(viewer->Handle(), WM_CLOSE, 0, 0);
+  PumpMessages();
+}
+
+// The popup menu is dismissed from inside its own loop, as Esc would.
+void RightClick(const ViewerWindow& viewer) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  Mouse(viewer, WM_RBUTTONDOWN, 20, 20);  // returns once the menu has closed
+  KillTimer(nullptr, timer);
 }
 
 }  // namespace
@@ -84,35 +98,25 @@ TEST(BmpFile, ByteForByteWhatTheSystemLaysOutAtEveryDepth) {
     int bits, width, height;
   } rows[] = {{32, 41, 30}, {32, 1, 1}, {32, 3, 2}, {32, 5, 4}, {32, 33, 3},
               {24, 5, 3},   {16, 7, 2}, {8, 9, 2},  {4, 5, 2},  {1, 9, 2}};
-  const std::wstring path = TestFileName(L"depths");  // each row overwrites the last
-  for (const auto& row : rows) {  // the bottom row comes first, blue first
+  const std::wstring& path = kTestFile;  // each row overwrites the last
+  for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.bits << " bits, " << row.width << "x" << row.height);
     std::vector<BYTE> data(static_cast<std::size_t>(row.width * row.bits + 15) / 16 * 2 * row.height);
     for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<BYTE>(i * 37 + 11);
-    const Picture picture =
-        CreateBitmapPicture(row.bits == 32 ? PatternBitmap(row.width, row.height)
-                                           : CreateBitmap(row.width, row.height, 1, row.bits, data.data()),
-                            nullptr);
+    const Picture picture = CreateBitmapPicture(CreateBitmap(row.width, row.height, 1, row.bits, data.data()), nullptr);
     ASSERT_EQ(WriteBmpFile(picture, path), 0u);
-    const auto file = ReadWholeFile(path);
-    EXPECT_TRUE(file == ReferenceFile(picture.Bitmap()));
-    if (row.bits == 32) {
-      EXPECT_EQ(std::to_integer<int>(file[56]), GetRValue(PatternColor(0, row.height - 1)));
-    }
+    EXPECT_TRUE(ReadWholeFile(path) == ReferenceFile(picture.Bitmap()));
   }
   EXPECT_EQ(WriteBmpFile(CaptureWindow(GetDesktopWindow(), false, 10, 10, 0, 0), path), 0u);  // still a file
-  EXPECT_TRUE(ReadBmpHeaders(ReadWholeFile(path)));
-  DeleteFileW(path.c_str());
+  EXPECT_EQ(BmpFileSizeThenDelete(path), Size(1, 1));  // the system's picture of no size
   EXPECT_NE(WriteBmpFile(Picture(), path), 0u);  // no bitmap at all: an error, not a crash
   EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // A folder of exactly the file's name makes a write there fail, as a
 // standard account's root of C: does.
-// A folder of exactly the file's name makes a write there fail, as a
-// standard account's root of C: does.
 TEST(SaveCapture, TheRootOfCThenThePicturesFolderThenNotSaved) {
-  const std::wstring name = TestFileName(L"save"), fallback = PathInFolder(PicturesFolder(), name);
+  const std::wstring& name = kTestFile, fallback = PathInFolder(PicturesFolder(), name);
   ASSERT_FALSE(PicturesFolder().empty());
   const std::wstring written[] = {name, fallback, L""};
   for (int refused = 0; refused < 3; ++refused) {
@@ -120,7 +124,72 @@ TEST(SaveCapture, TheRootOfCThenThePicturesFolderThenNotSaved) {
     const SaveResult result = SaveCapture(CreateBitmapPicture(PatternBitmap(9, 4), nullptr), name);
     EXPECT_EQ(Size(result.saved, result.attempts.size()), Size(refused < 2, refused ? 2 : 1)) << refused;
     EXPECT_EQ(result.path, written[refused]);
-    EXPECT_EQ(ReadBmpHeaders(ReadWholeFile(result.path)).value_or(BmpPlan{}).width, refused < 2 ? 9 : 0);
+    EXPECT_EQ(BmpFileSizeThenDelete(result.path), refused < 2 ? Size(9, 4) : Size(0, 0));
     for (const auto& path : {name, fallback}) RemoveDirectoryW(path.c_str()), DeleteFileW(path.c_str());
   }
+}
+
+TEST(Viewer, ShowsOneReadOfTheScreenWithoutItselfTopMostBeyondTheLeftEdgeAndPansByDragging) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const auto before = SettledScreenPixels(0, 0, width, height);
+  ViewerWindow* viewer = RunFullScreenCapture();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(PixelsOf(viewer->Image().Bitmap(), width, height) == before);
+  EXPECT_TRUE(IsWindowVisible(viewer->Handle()) && GetWindowLongPtrW(viewer->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT outer, image;
+  GetWindowRect(viewer->Handle(), &outer);
+  EXPECT_EQ(outer.left, -ui::TwipsToPixels(1000, viewer->Dpi()));
+  Mouse(*viewer, WM_LBUTTONDOWN, 300, 200);
+  Mouse(*viewer, WM_MOUSEMOVE, 250, 170);
+  Mouse(*viewer, WM_LBUTTONUP, 300, 200);  // the pointer moved with the picture
+  SetWindowPos(viewer->Handle(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(viewer->ImageControl(), &image);
+  POINT area{0, 0};
+  ClientToScreen(viewer->Handle(), &area);
+  EXPECT_EQ(image.left - area.x, -50);  // and resizing never re-centres it
+
+  // The first viewer is on screen now, so the second one shows it.
+  ASSERT_TRUE(WaitFor([&] { return ScreenPixels(0, 0, width, height) != before; }));
+  const auto after = SettledScreenPixels(0, 0, width, height);
+  ViewerWindow* second = RunFullScreenCapture();
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(PixelsOf(second->Image().Bitmap(), width, height) == after);
+  EXPECT_EQ(OpenViewerCount(), 2u);
+  CloseViewer(second);
+  CloseViewer(viewer);
+  EXPECT_EQ(OpenViewerCount(), 0u);
+}
+
+TEST(Viewer, RightButtonSavesTheWholePictureAndClosingRemembersThePlaceInTwipsUnlessMinimised) {
+  const wchar_t* const names[] = {L"MainLeft", L"MainTop", L"MainWidth", L"MainHeight"};
+  const int pixels[] = {100, 120, 500, 300};
+  for (const bool minimised : {false, true}) {
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Velmora\\Settings");
+    ViewerWindow* viewer = RunFullScreenCapture();
+    RightClick(*viewer);
+    EXPECT_EQ(viewer->SaveMenuCaption(), L"保存到: 《" + viewer->SaveName() + L"》");
+    EXPECT_EQ(BmpFileSizeThenDelete(viewer->SaveName()), Size(viewer->Image().Width(), viewer->Image().Height()));
+    SetWindowPos(viewer->Handle(), nullptr, 100, 120, 500, 300, SWP_NOZORDER);
+    if (minimised) ShowWindow(viewer->Handle(), SW_MINIMIZE);
+    const UINT dpi = viewer->Dpi();
+    CloseViewer(viewer);
+    for (int i = 0; i < 4; ++i) {
+      wchar_t text[16] = L"";
+      DWORD size = sizeof text;
+      RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora\\Settings", names[i], RRF_RT_REG_SZ, nullptr, text, &size);
+      EXPECT_EQ(text, minimised ? L"" : std::to_wstring(ui::PixelsToTwips(pixels[i], dpi))) << names[i];
+    }
+  }
+}
+
+TEST(Viewer, ManyOpenedSavedAndClosedLeaveNoHandles) {
+  // The first rounds make the classes, the shared viewer and the system's caches.
+  for (int i = 0; i < 4; ++i) CloseViewer(RunFullScreenCapture());
+  int round = 0;
+  EXPECT_TRUE(NoHandlesLeft([&] {
+    ViewerWindow* viewer = RunFullScreenCapture();
+    if (round++ % 10 == 0) RightClick(*viewer), DeleteFileW(viewer->LastSave().path.c_str());
+    CloseViewer(viewer);
+  }));
+  EXPECT_EQ(OpenViewerCount(), 0u);
 }

@@ -3,16 +3,18 @@
 #include <regex>
 
 #include "tests/support/capture_test_support.h"
-#include "tests/support/handle_counts.h"
 #include "ui/controls.h"
 #include "velmora/capture/cap_area_window.h"
+#include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/hidden_helper.h"
+#include "velmora/capture/shot_window.h"
 
 using namespace capture;
 using namespace capture_test;
 
 namespace {
 
-LPARAM At(POINT p) { return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y)); }
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
 bool FrameAt(int x, int y) { return ScreenPixels(x, y, 1, 1)[0] == 0x00FF00u; }
 
 struct Drag {
@@ -47,7 +49,7 @@ void Ticks(const CapAreaWindow& picker, int count) {
 // The 200 x 100 rectangle from (100, 100), whichever way it is dragged, is
 // cut from the frozen screen onto the clipboard and into the file; the
 // read-out box, standing over it on an upward drag, stays out of both.
-TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFile) {
+TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFileAndLeavesNoHandles) {
   const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
   const Drag drags[] = {{{100, 100}, {300, 200}},
                         {{300, 200}, {100, 100}},
@@ -58,7 +60,6 @@ TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFile) {
     ASSERT_TRUE(WaitFor([] { return !FrameAt(99, 99); }));  // the last picker's frame is gone
     const auto expected = SettledScreenPixels(100, 100, 200, 100);
     CapAreaWindow* picker = OpenNewAreaPicker();
-    ASSERT_NE(picker, nullptr);
     PressAndMove(picker->Handle(), drag);
     RECT box;
     GetWindowRect(picker->txtPos(), &box);
@@ -69,7 +70,6 @@ TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFile) {
     EXPECT_TRUE(!left || WaitFor([] { return FrameAt(99, 99) && FrameAt(301, 201) && !FrameAt(100, 100); }));
     SendMessageW(picker->Handle(), drag.up, 0, At(drag.to));
     EXPECT_FALSE(picker->Exists());
-
     EXPECT_TRUE(picker->CopiedToClipboard() && ClipboardPixels() == expected);
     const std::wstring& saved = picker->LastSave().path;
     EXPECT_TRUE(std::regex_match(std::wstring(FileLeaf(saved)), std::wregex(L"Kelvo抓屏[0-9]{14}\\.bmp")));
@@ -77,6 +77,13 @@ TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFile) {
     DeleteFileW(saved.c_str());
     EXPECT_TRUE(PixelsOf(file.get(), 200, 100) == expected);
   }
+  EXPECT_TRUE(NoHandlesLeft([] {
+    CapAreaWindow* picker = OpenNewAreaPicker();
+    PressAndMove(picker->Handle(), {{100, 100}, {120, 110}});
+    SendMessageW(picker->Handle(), WM_LBUTTONUP, 0, At({120, 110}));
+    DeleteFileW(picker->LastSave().path.c_str());
+  }));
+  EXPECT_EQ(OpenAreaPickerCount(), 0u);
 }
 
 TEST(AreaPicker, FrozenBeforeItAppearsAndClosedByItsIdleClockTheSharedOneKeepingItsCount) {
@@ -84,7 +91,6 @@ TEST(AreaPicker, FrozenBeforeItAppearsAndClosedByItsIdleClockTheSharedOneKeeping
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const auto before = SettledScreenPixels(0, 0, width, height);
   CapAreaWindow* picker = OpenNewAreaPicker();
-  ASSERT_NE(picker, nullptr);
   EXPECT_TRUE(PixelsOf(picker->Background().Bitmap(), width, height) == before);
   EXPECT_TRUE(IsZoomed(picker->Handle()) && IsWindowVisible(picker->txtPos()));
   EXPECT_TRUE(KillTimer(picker->Handle(), CapAreaWindow::kIdleTimerId));  // its clock was running
@@ -93,28 +99,61 @@ TEST(AreaPicker, FrozenBeforeItAppearsAndClosedByItsIdleClockTheSharedOneKeeping
   EXPECT_TRUE(picker->Exists());
   Ticks(*picker, 1);
   EXPECT_FALSE(picker->Exists() || picker->CopiedToClipboard() || !picker->LastSave().attempts.empty());
-  EXPECT_EQ(OpenAreaPickerCount(), 0u);
-
   CapAreaWindow* shared = ShowSharedAreaPicker();
-  ASSERT_NE(shared, nullptr);
   Ticks(*shared, 11);
   ASSERT_EQ(ShowSharedAreaPicker(), shared);  // the same object, loaded again
   Ticks(*shared, 1);
   EXPECT_FALSE(shared->Exists());
 }
 
-TEST(AreaPicker, ManyPicksLeaveNoHandles) {
-  const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
-  const auto pick = [] {
-    CapAreaWindow* picker = OpenNewAreaPicker();
-    if (!picker) return false;
-    PressAndMove(picker->Handle(), {{100, 100}, {120, 110}});
-    SendMessageW(picker->Handle(), WM_LBUTTONUP, 0, At({120, 110}));
-    DeleteFileW(picker->LastSave().path.c_str());
-    return !picker->Exists();
+// Its clock shoots the foreground window with the bar hidden; reopened, it
+// shows " 000" until the next shot continues the count. Every shot window
+// closes itself, never shown, and many shots leave no handles.
+TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHandles) {
+  using W = ContinuousCaptureWindow;
+  const TestWindow target(RGB(30, 120, 200), {300, 200, 477, 295});
+  int hides = 0, shows = 0, marked = 0;
+  W* window = ShowContinuousCapture({[&] { ++hides; }, [&] { ++shows; }});
+  SetHiddenHelperMark([&](HWND shot) { marked += !IsWindowVisible(shot); });
+  SetForegroundWindow(target.Handle());  // the user goes back to the window to be shot
+  const auto click = [&](int id) {
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window->Control(id)));
   };
-  ASSERT_TRUE(pick());  // classes and the clipboard's first bitmap are made once
-  const DWORD gdi = testsupport::GdiObjectCount(), user = testsupport::UserObjectCount();
-  for (int i = 0; i < 40; ++i) ASSERT_TRUE(pick()) << i;
-  EXPECT_EQ(Size(testsupport::GdiObjectCount(), testsupport::UserObjectCount()), Size(gdi, user));
+  const auto tick = [&] {
+    SendMessageW(window->Handle(), WM_TIMER, W::kShotTimerId, 0);
+    DeleteFileW(window->LastShot().path.c_str());
+  };
+  const auto label = [&] { return ui::GetText(window->Control(W::kLabNum)); };
+  ui::SetText(window->Control(W::kTxtNum), L"0");  // no interval: running, but no clock
+  click(W::kCmdStart);
+  EXPECT_FALSE(KillTimer(window->Handle(), W::kShotTimerId));
+  click(W::kCmdStart);
+  ui::SetText(window->Control(W::kTxtNum), L"1");
+  click(W::kCmdStart);
+  ASSERT_TRUE(WaitFor([&] { return window->Model().ShotCount() == 1; }));
+  click(W::kCmdStart);  // pause
+  EXPECT_EQ(label(), L" 001");
+  EXPECT_EQ(Size(hides, shows), Size(1, 1));
+  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  const std::wstring shot = window->LastShot().path;
+  EXPECT_TRUE(std::regex_match(std::wstring(FileLeaf(shot)), std::wregex(L"Kelvo抓屏[0-9]{8}_[0-9]{6}\\.bmp")));
+  RECT outer;
+  GetWindowRect(target.Handle(), &outer);
+  EXPECT_EQ(BmpFileSizeThenDelete(shot), Size(outer.right - outer.left, outer.bottom - outer.top));
+
+  click(W::kCmdClose);
+  ASSERT_EQ(ShowContinuousCapture({}), window);  // the same object, with no bar to show
+  EXPECT_EQ(label(), L" 000");
+  ui::SetText(window->Control(W::kTxtNum), L"0");  // shots from here on come from the test alone
+  click(W::kCmdStart);
+  tick();
+  EXPECT_EQ(label(), L" 002");
+  ASSERT_TRUE(WaitFor([] { return OpenShotWindowCount() == 0; }));
+  EXPECT_TRUE(NoHandlesLeft([&] {
+    tick();
+    WaitFor([] { return OpenShotWindowCount() == 0; });
+  }, 10));
+  EXPECT_EQ(marked, 13);  // none of them keeps the program running
+  SetHiddenHelperMark({});
+  click(W::kCmdClose);
 }
