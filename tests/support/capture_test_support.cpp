@@ -8,7 +8,7 @@ namespace {
 // The process sees physical pixels, as Velmora does through its manifest.
 const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
 
-BITMAPINFO TopDown32(int width, int height) { return {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}}; }
+COLORREF PatternColor(int x, int y) { return RGB((x * 37 + 11) & 0xFF, (y * 53 + 7) & 0xFF, ((x + y) * 29) & 0xFF); }
 
 std::uint32_t Rgb(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
 
@@ -30,7 +30,7 @@ LRESULT CALLBACK TestProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  BITMAPINFO info = TopDown32(width, height);
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
   const ui::WindowDc screen(nullptr);
   GetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
   for (auto& p : pixels) p &= 0xFFFFFF;
@@ -59,26 +59,10 @@ std::vector<std::uint32_t> SettledScreenPixels(int left, int top, int width, int
   return last;
 }
 
-COLORREF PatternColor(int x, int y) { return RGB((x * 37 + 11) & 0xFF, (y * 53 + 7) & 0xFF, ((x + y) * 29) & 0xFF); }
-
 HBITMAP PatternBitmap(int width, int height) {
-  const ui::WindowDc screen(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), width, height);
-  std::vector<std::uint32_t> pixels;
+  std::vector<std::uint32_t> pixels;  // top row first, each as blue, green, red, unused
   for (int i = 0; i < width * height; ++i) pixels.push_back(Rgb(PatternColor(i % width, i / width)));
-  BITMAPINFO info = TopDown32(width, height);
-  SetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  return bitmap;
-}
-
-std::vector<std::byte> ReadWholeFile(const std::wstring& path) {
-  const ui::File file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  const DWORD size = GetFileSize(file.get(), nullptr);
-  std::vector<std::byte> bytes(size == INVALID_FILE_SIZE ? 0 : size);
-  DWORD read = 0;
-  ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  return bytes;
+  return CreateBitmap(width, height, 1, 32, pixels.data());
 }
 
 Size BmpFileSizeThenDelete(const std::wstring& path) {

@@ -1,10 +1,9 @@
 #pragma once
 // Helpers shared by the capture tests: independent reads of pixels, windows
-// to capture, files read back whole, waits that keep events flowing.
+// to capture, files read back, waits that keep events flowing, leak loops.
 
 #include <windows.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -24,12 +23,10 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height);
 std::vector<std::uint32_t> ScreenPixels(int left, int top, int width, int height);
 std::vector<std::uint32_t> SettledScreenPixels(int left, int top, int width, int height);
 
-// A screen-format bitmap whose pixel (x, y) is PatternColor(x, y), where
-// every pixel differs from its neighbours, so a shifted copy shows.
+// A 32-bit bitmap in which every pixel differs from its neighbours, so a
+// shifted copy shows.
 HBITMAP PatternBitmap(int width, int height);
-COLORREF PatternColor(int x, int y);
 
-std::vector<std::byte> ReadWholeFile(const std::wstring& path);
 // The size of a bitmap file as the system's own reader sees it, then the
 // file is deleted; (0, 0) when it does not read.
 Size BmpFileSizeThenDelete(const std::wstring& path);

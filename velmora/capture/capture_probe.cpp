@@ -57,8 +57,7 @@ int wmain(int argc, wchar_t** argv) {
   } else if (mode == L"continuous" && argc == 4) {
     Shoot(pattern.Handle(), argv[2], _wtoi(argv[3]));
   } else {
-    std::fwprintf(stderr, L"usage: capture_probe screen FILE | pick | continuous SECONDS SHOTS\n");
-    return 2;
+    return 2;  // see above for the usage
   }
   Say(L"done");
   ui::Delay(3);  // the screen stays as it was while the script reads it
