@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Each capture mode's BMP file checked by an independent decoder: ImageMagick
-# reads the file our code wrote under Wine, and its size and every pixel must
-# equal ImageMagick's own dump of the X screen. The screen's width is odd, so
-# every row needs padding. The area pick is dragged with the real mouse.
-# Prints "PASS name" / "FAIL name" lines.
+# Each capture mode's BMP file, read by ImageMagick, equals in size and every
+# pixel ImageMagick's own dump of the X screen (of odd width: rows are padded).
+# The area pick is dragged with the real mouse. Prints PASS/FAIL name lines.
 set -u
 source "$(dirname "$0")/../../tools/common.sh"
 probe=${VELMORA_BUILD:-$VELMORA_ROOT/build/windows}/velmora/capture/capture_probe.exe
@@ -12,12 +10,7 @@ trap 'velmora_stop_all; rm -rf "$work"' EXIT
 [ -f "$probe" ] || { echo "FAIL capture_bmp_probe_built ($probe missing)"; exit 0; }
 
 wait_line() {  # pattern seconds: in the probe's output
-  local i
-  for i in $(seq 1 $(($2 * 10))); do
-    grep -q "$1" "$work/out" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
+  timeout "$2" bash -c "until grep -q '$1' '$work/out' 2>/dev/null; do sleep 0.1; done"
 }
 
 check() {  # name file-name-pattern geometry(WxH+X+Y): the first file the probe names
@@ -47,7 +40,7 @@ wait_line '^done' 30 && import -window root "$work/screen.png"
 check capture_mode2_pick '^Kelvo抓屏[0-9]{14}\.bmp$' 200x100+100+100
 wait $!
 
-wine "$probe" continuous 1 2 >"$work/out" 2>&1 &
+wine "$probe" continuous >"$work/out" 2>&1 &
 wait_line '^done' 60 && import -window root "$work/screen.png"
 check capture_mode3_shot '^Kelvo抓屏[0-9]{8}_[0-9]{6}\.bmp$' 500x400+40+40
 wait $!

@@ -50,12 +50,7 @@ std::vector<std::uint32_t> ScreenPixels(int left, int top, int width, int height
 
 std::vector<std::uint32_t> SettledScreenPixels(int left, int top, int width, int height) {
   std::vector<std::uint32_t> last;
-  WaitFor([&] {
-    auto now = ScreenPixels(left, top, width, height);
-    const bool same = now == last;
-    last = std::move(now);
-    return same;
-  });
+  WaitFor([&] { return std::exchange(last, ScreenPixels(left, top, width, height)) == last; });
   return last;
 }
 
@@ -74,17 +69,11 @@ Size BmpFileSizeThenDelete(const std::wstring& path) {
 }
 
 void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
 }
 
 TestWindow::TestWindow(COLORREF color, RECT outer, DWORD style) {
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = TestProcedure;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{sizeof wc, 0, TestProcedure, 0, 0, GetModuleHandleW(nullptr)};
   wc.lpszClassName = L"VelmoraCaptureTestWindow";
   RegisterClassExW(&wc);  // fails harmlessly from the second window on
   hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", style, outer.left, outer.top, outer.right - outer.left,

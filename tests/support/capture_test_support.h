@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/handle_counts.h"
+#include "ui/window.h"
 
 namespace capture_test {
 
@@ -37,10 +38,7 @@ void PumpMessages();
 template <typename Condition>
 bool WaitFor(Condition condition) {
   const ULONGLONG deadline = GetTickCount64() + 30000;
-  while (!condition() && GetTickCount64() < deadline) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    PumpMessages();
-  }
+  while (!condition() && GetTickCount64() < deadline) ui::Delay(0.02);
   return condition();
 }
 

@@ -24,8 +24,7 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
               {{5, 5}, {9, 9}, kLeftButton | kXButton1, L"", {}, {5, 5, 4, 4}},
               {{5, 5}, {9, 9}, kNoButton, L"", {}, {5, 5, 4, 4}}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.from.x << "," << row.from.y << " to " << row.to.x << "," << row.to.y
-                                    << " held " << row.held);
+    SCOPED_TRACE(testing::Message() << row.from.x << "," << row.from.y << " to " << row.to.x << " held " << row.held);
     PickerModel picker;
     EXPECT_FALSE(picker.Move(row.from, kLeftButton));  // nothing pressed yet
     // The read-out box stands just above the pressed point, even off the screen's top.

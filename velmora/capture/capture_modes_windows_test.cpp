@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
 #include "velmora/capture/cap_area_window.h"
@@ -47,7 +45,7 @@ void Ticks(const CapAreaWindow& picker, int count) {
 // The 200 x 100 rectangle from (100, 100), whichever way it is dragged, is
 // cut from the frozen screen onto the clipboard and into the file; the
 // read-out box, standing over it on an upward drag, stays out of both.
-TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFileAndLeavesNoHandles) {
+TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks) {
   const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
   const Drag drags[] = {{{100, 100}, {300, 200}},
                         {{300, 200}, {100, 100}},
@@ -69,7 +67,6 @@ TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFileAndLea
     SendMessageW(picker->Handle(), drag.up, 0, At(drag.to));
     EXPECT_TRUE(!picker->Exists() && picker->CopiedToClipboard() && ClipboardPixels() == expected);
     const std::wstring& saved = picker->LastSave().path;
-    EXPECT_TRUE(std::regex_match(std::wstring(FileLeaf(saved)), std::wregex(L"Kelvo抓屏[0-9]{14}\\.bmp")));
     const ui::Bitmap file(static_cast<HBITMAP>(LoadImageW(nullptr, saved.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
     DeleteFileW(saved.c_str());
     EXPECT_TRUE(PixelsOf(file.get(), 200, 100) == expected);
@@ -81,10 +78,8 @@ TEST(AreaPicker, EveryDragPutsTheFrozenRectangleOnTheClipboardAndInTheFileAndLea
     DeleteFileW(picker->LastSave().path.c_str());
   }));
   EXPECT_EQ(OpenAreaPickerCount(), 0u);
-}
 
-TEST(AreaPicker, FrozenBeforeItAppearsAndClosedByItsIdleClockTheSharedOneKeepingItsCount) {
-  const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
+  // Frozen before it appears; closed by its idle clock, the shared one keeping its count.
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const auto before = SettledScreenPixels(0, 0, width, height);
   CapAreaWindow* picker = OpenNewAreaPicker();
@@ -116,7 +111,6 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   const auto click = [&](int id) {
     SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window->Control(id)));
   };
-  const auto tick = [&] { SendMessageW(window->Handle(), WM_TIMER, W::kShotTimerId, 0); };
   const auto label = [&] { return ui::GetText(window->Control(W::kLabNum)); };
   ui::SetText(window->Control(W::kTxtNum), L"0");  // no interval: running, but no clock
   click(W::kCmdStart);
@@ -128,11 +122,9 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   click(W::kCmdStart);  // pause
   EXPECT_EQ(label(), L" 001");
   EXPECT_TRUE(hides == 1 && shows == 1 && IsWindowVisible(window->Handle()));
-  const std::wstring shot = window->LastShot().path;
-  EXPECT_TRUE(std::regex_match(std::wstring(FileLeaf(shot)), std::wregex(L"Kelvo抓屏[0-9]{8}_[0-9]{6}\\.bmp")));
   RECT outer;
   GetWindowRect(target.Handle(), &outer);
-  EXPECT_EQ(BmpFileSizeThenDelete(shot), Size(outer.right - outer.left, outer.bottom - outer.top));
+  EXPECT_EQ(BmpFileSizeThenDelete(window->LastShot().path), Size(outer.right - outer.left, outer.bottom - outer.top));
 
   click(W::kCmdClose);
   ASSERT_EQ(ShowContinuousCapture({}), window);  // the same object, with no bar to show
@@ -140,7 +132,7 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   ui::SetText(window->Control(W::kTxtNum), L"0");  // shots from here on come from the test alone
   click(W::kCmdStart);
   EXPECT_TRUE(NoHandlesLeft([&] {
-    tick();
+    SendMessageW(window->Handle(), WM_TIMER, W::kShotTimerId, 0);
     DeleteFileW(window->LastShot().path.c_str());
     WaitFor([] { return OpenShotWindowCount() == 0; });
   }, 10));

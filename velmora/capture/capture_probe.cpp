@@ -1,11 +1,11 @@
 // A console helper for the end-to-end script: runs one capture mode and
 // prints the name of the file written, without its folder, in UTF-8.
-//   capture_probe screen FILE         capture mode 1: the new viewer's picture,
-//                                     written to FILE;
-//   capture_probe pick                an area picker for the user's drag:
-//                                     "picker", then "saved NAME";
-//   capture_probe continuous N SHOTS  "shot NAME" per shot, then "done".
-// The last two first show a window of many colours at (40, 40), 500 x 400.
+//   capture_probe screen FILE    capture mode 1: the new viewer's picture, to FILE;
+//   capture_probe pick           an area picker for the user's drag: "picker",
+//                                then "saved NAME";
+//   capture_probe continuous     one shot a second after the start: "shot NAME".
+// The last two first show a window of many colours at (40, 40), 500 x 400,
+// and end with "done" while it is still on screen.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,7 +17,6 @@
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
 #include "velmora/capture/full_screen_capture.h"
-#include "velmora/capture/shot_window.h"
 
 using namespace capture;
 using capture_test::WaitFor;
@@ -31,18 +30,6 @@ void Say(const std::wstring& line) {
   std::fflush(stdout);
 }
 
-void Shoot(HWND target, const wchar_t* interval, int shots) {
-  using W = ContinuousCaptureWindow;
-  W* window = ShowContinuousCapture({});
-  ui::SetText(window->Control(W::kTxtNum), interval);
-  SetForegroundWindow(target);
-  SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(W::kCmdStart, BN_CLICKED), LPARAM(window->Control(W::kCmdStart)));
-  for (int shot = 1; shot <= shots && WaitFor([&] { return window->Model().ShotCount() >= shot; }); ++shot) {
-    Say(L"shot " + std::wstring(FileLeaf(window->LastShot().path)));
-  }
-  WaitFor([] { return OpenShotWindowCount() == 0; });
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -54,8 +41,14 @@ int wmain(int argc, wchar_t** argv) {
     Say(L"picker");
     WaitFor([&] { return !picker->Exists(); });
     Say(L"saved " + std::wstring(FileLeaf(picker->LastSave().path)));
-  } else if (mode == L"continuous" && argc == 4) {
-    Shoot(pattern.Handle(), argv[2], _wtoi(argv[3]));
+  } else if (mode == L"continuous") {
+    using W = ContinuousCaptureWindow;
+    W* window = ShowContinuousCapture({});
+    ui::SetText(window->Control(W::kTxtNum), L"1");
+    SetForegroundWindow(pattern.Handle());
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(W::kCmdStart, BN_CLICKED), LPARAM(window->Control(W::kCmdStart)));
+    WaitFor([&] { return window->Model().ShotCount() > 0; });
+    Say(L"shot " + std::wstring(FileLeaf(window->LastShot().path)));
   } else {
     return 2;  // see above for the usage
   }
