@@ -1,32 +1,21 @@
 #include "velmora/capture/full_screen_capture.h"
 
 #include <memory>
-#include <vector>
+
+#include "velmora/capture/open_windows.h"
 
 namespace capture {
 namespace {
 
-std::vector<std::unique_ptr<ViewerWindow>>& OpenViewers() {
-  static std::vector<std::unique_ptr<ViewerWindow>> viewers;
+OpenWindows<ViewerWindow>& Viewers() {
+  static OpenWindows<ViewerWindow> viewers;
   return viewers;
-}
-
-// Closed viewers keep only an empty object; they are dropped at the next
-// activation rather than from inside their own window procedure.
-void DropClosedViewers() {
-  std::erase_if(OpenViewers(), [](const std::unique_ptr<ViewerWindow>& v) { return !v->Exists(); });
-}
-
-ViewerWindow& SharedViewer() {
-  static ViewerWindow shared;
-  return shared;
 }
 
 }  // namespace
 
 ViewerWindow* RunFullScreenCapture() {
-  DropClosedViewers();
-  ViewerWindow& shared = SharedViewer();
+  static ViewerWindow shared;  // made on first use, never shown, kept until the program ends
   shared.cap();
   MarkHiddenHelper(shared.Handle());
   // One read of the screen per command: the new viewer holds a copy of the
@@ -34,15 +23,10 @@ ViewerWindow* RunFullScreenCapture() {
   auto viewer = std::make_unique<ViewerWindow>();
   const Picture& frozen = shared.Image();
   viewer->SetPicture(CropPicture(frozen, 0, 0, frozen.Width(), frozen.Height()));
-  if (!viewer->Exists()) return nullptr;
   viewer->Show(SW_SHOWNORMAL);
-  OpenViewers().push_back(std::move(viewer));
-  return OpenViewers().back().get();
+  return Viewers().Add(std::move(viewer));
 }
 
-std::size_t OpenViewerCount() {
-  DropClosedViewers();
-  return OpenViewers().size();
-}
+std::size_t OpenViewerCount() { return Viewers().Count(); }
 
 }  // namespace capture
