@@ -107,7 +107,8 @@ Picture CropPicture(const Picture& source, int left, int top, int width, int hei
   if (!bitmap || !from || !to) return {};
   {
     const ui::SelectionGuard target(to.get(), bitmap.get());
-    PatBlt(to.get(), 0, 0, width, height, BLACKNESS);
+    const bool inside = left >= 0 && top >= 0 && left + width <= source.Width() && top + height <= source.Height();
+    if (!inside) PatBlt(to.get(), 0, 0, width, height, BLACKNESS);  // a whole copy needs no second pass
     if (source) {
       const ui::SelectionGuard origin(from.get(), source.Bitmap());
       BitBlt(to.get(), 0, 0, width, height, from.get(), left, top, SRCCOPY);
