@@ -107,6 +107,9 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   int hides = 0, shows = 0, marked = 0;
   W* window = ShowContinuousCapture({[&] { ++hides; }, [&] { ++shows; }});
   SetHiddenHelperMark([&](HWND shot) { marked += !IsWindowVisible(shot); });
+  RECT spot;  // top-most at the screen's right edge
+  GetWindowRect(window->Handle(), &spot);
+  EXPECT_TRUE(GetWindowLongPtrW(window->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST && spot.right == GetSystemMetrics(SM_CXSCREEN));
   SetForegroundWindow(target.Handle());  // the user goes back to the window to be shot
   const auto click = [&](int id) {
     SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window->Control(id)));
