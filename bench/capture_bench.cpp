@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench/bench_stats.h"
-#include "velmora/capture/capture_picture.h"
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/bmp_file.h"
+#include "velmora/capture/full_screen_capture.h"
 
 namespace {
 

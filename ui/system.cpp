@@ -53,6 +53,17 @@ bool SetClipboardText(HWND owner, std::wstring_view text) {
   return true;
 }
 
+bool SetClipboardBitmap(HWND owner, Bitmap bitmap, Palette palette) {
+  if (!bitmap) return false;
+  ClipboardSession clipboard(owner);
+  if (!clipboard.open()) return false;
+  EmptyClipboard();
+  if (!SetClipboardData(CF_BITMAP, bitmap.get())) return false;
+  bitmap.release();
+  if (palette && SetClipboardData(CF_PALETTE, palette.get())) palette.release();
+  return true;
+}
+
 std::wstring GetClipboardText(HWND owner) {
   ClipboardSession clipboard(owner);
   if (!clipboard.open()) return {};

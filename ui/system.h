@@ -14,6 +14,9 @@ namespace ui {
 // the clipboard could not be opened (another program holds it).
 bool SetClipboardText(HWND owner, std::wstring_view text);
 std::wstring GetClipboardText(HWND owner);
+// Replaces the clipboard's contents with a bitmap and, when there is one,
+// its palette. What the clipboard accepts becomes its own; the rest is freed.
+bool SetClipboardBitmap(HWND owner, Bitmap bitmap, Palette palette);
 
 // An information message box with one OK button.
 void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& caption);

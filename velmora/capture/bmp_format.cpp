@@ -19,18 +19,11 @@ void Put32(std::span<std::byte> out, std::size_t at, std::uint32_t value) {
   Put16(out, at + 2, value >> 16);
 }
 
-std::uint32_t Get16(std::span<const std::byte> in, std::size_t at) {
-  return std::to_integer<std::uint32_t>(in[at]) | std::to_integer<std::uint32_t>(in[at + 1]) << 8;
-}
-
-std::uint32_t Get32(std::span<const std::byte> in, std::size_t at) { return Get16(in, at) | Get16(in, at + 2) << 16; }
-
 }  // namespace
 
 std::uint16_t FileBitsPerPixel(int screenBitsPerPixel) {
-  return static_cast<std::uint16_t>(screenBitsPerPixel == 1 || screenBitsPerPixel == 4 || screenBitsPerPixel == 8
-                                        ? screenBitsPerPixel
-                                        : 24);
+  return static_cast<std::uint16_t>(
+      screenBitsPerPixel == 1 || screenBitsPerPixel == 4 || screenBitsPerPixel == 8 ? screenBitsPerPixel : 24);
 }
 
 std::uint32_t BmpRowBytes(std::int64_t width, int bitsPerPixel) {
@@ -66,7 +59,7 @@ void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out) {
   Put32(out, 14, kBmpInfoHeaderBytes);
   Put32(out, 18, static_cast<std::uint32_t>(plan.width));
   Put32(out, 22, static_cast<std::uint32_t>(plan.height));  // positive: rows bottom-up
-  Put16(out, 26, 1);                                         // planes
+  Put16(out, 26, 1);                                        // planes
   Put16(out, 28, plan.bitsPerPixel);
   Put32(out, 30, 0);  // BI_RGB, uncompressed
   Put32(out, 34, plan.imageBytes);
@@ -76,18 +69,22 @@ void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out) {
   Put32(out, 50, 0);  // all colours important
 }
 
-std::optional<BmpPlan> ReadBmpHeaders(std::span<const std::byte> file) {
-  if (file.size() < kHeaderBytes || file[0] != std::byte{'B'} || file[1] != std::byte{'M'}) return std::nullopt;
-  if (Get32(file, 14) < kBmpInfoHeaderBytes || Get16(file, 26) != 1 || Get32(file, 30) != 0) return std::nullopt;
-  const auto height = static_cast<std::int32_t>(Get32(file, 22));
-  auto plan = PlanBmp(static_cast<std::int32_t>(Get32(file, 18)), height < 0 ? -std::int64_t{height} : height,
-                      static_cast<int>(Get16(file, 28)));
-  if (!plan) return std::nullopt;
-  const std::uint32_t colors = Get32(file, 46);
-  if (plan->bitsPerPixel <= 8 && colors != 0) plan->colorEntries = colors;
-  plan->pixelOffset = Get32(file, 10);
-  plan->fileBytes = Get32(file, 2);
-  return plan;
+void PackRows32To24(std::span<std::byte> pixels, std::uint32_t width, std::uint32_t height) {
+  const std::size_t from = std::size_t{width} * 4, to = BmpRowBytes(width, 24);
+  if (pixels.size() < from * height || pixels.size() < to * height) return;
+  // Forward, row by row: a packed row never reaches the rows not yet read.
+  std::byte* const base = pixels.data();
+  for (std::size_t row = 0; row < height; ++row) {
+    const std::byte* in = base + row * from;
+    std::byte* out = base + row * to;
+    for (std::uint32_t x = 0; x < width; ++x, in += 4, out += 3) {
+      const std::byte b = in[0], g = in[1], r = in[2];
+      out[0] = b;
+      out[1] = g;
+      out[2] = r;
+    }
+    for (std::byte* const end = base + (row + 1) * to; out < end; ++out) *out = std::byte{0};
+  }
 }
 
 }  // namespace capture

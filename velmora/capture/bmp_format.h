@@ -18,10 +18,10 @@ struct BmpPlan {
   std::int32_t width = 0;
   std::int32_t height = 0;
   std::uint16_t bitsPerPixel = 0;
-  std::uint32_t rowBytes = 0;        // one padded row
-  std::uint32_t colorEntries = 0;    // 4 bytes each, after the info header
-  std::uint32_t pixelOffset = 0;     // from the start of the file
-  std::uint32_t imageBytes = 0;      // all rows
+  std::uint32_t rowBytes = 0;      // one padded row
+  std::uint32_t colorEntries = 0;  // 4 bytes each, after the info header
+  std::uint32_t pixelOffset = 0;   // from the start of the file
+  std::uint32_t imageBytes = 0;    // all rows
   std::uint32_t fileBytes = 0;
 };
 
@@ -43,8 +43,11 @@ std::optional<BmpPlan> PlanBmp(std::int64_t width, std::int64_t height, int bits
 // left for the caller.
 void WriteBmpHeaders(const BmpPlan& plan, std::span<std::byte> out);
 
-// Reads back the headers of a file as far as they describe an uncompressed
-// bitmap; nothing when the bytes are not one.
-std::optional<BmpPlan> ReadBmpHeaders(std::span<const std::byte> file);
+// Packs `height` rows of `width` 32-bit pixels (blue, green, red, unused),
+// stored one after another from the start of `pixels`, into 24-bit rows
+// padded with zeros to four bytes, in place: the packed rows start where the
+// 32-bit ones did. Taking deep pixels at 32 bits and packing them here is one
+// pass, where asking the system for 24 bits costs a slow conversion.
+void PackRows32To24(std::span<std::byte> pixels, std::uint32_t width, std::uint32_t height);
 
 }  // namespace capture

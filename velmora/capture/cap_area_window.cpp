@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "velmora/capture/cap_area_crop.h"
 #include "velmora/capture/capture_save.h"
+#include "velmora/capture/open_windows.h"
 #include "velmora/capture/save_notice_window.h"
 
 namespace capture {
@@ -31,15 +31,9 @@ unsigned ButtonsOf(WPARAM keys) {
   return buttons;
 }
 
-std::vector<std::unique_ptr<CapAreaWindow>>& Pickers() {
-  static std::vector<std::unique_ptr<CapAreaWindow>> pickers;
+OpenWindows<CapAreaWindow>& Pickers() {
+  static OpenWindows<CapAreaWindow> pickers;
   return pickers;
-}
-
-// Closed pickers are dropped at the next opening, never from inside their
-// own window procedure.
-void DropClosedPickers() {
-  std::erase_if(Pickers(), [](const std::unique_ptr<CapAreaWindow>& p) { return !p->Exists(); });
 }
 
 CapAreaWindow& SharedPicker() {
@@ -246,16 +240,11 @@ CapAreaWindow* ShowSharedAreaPicker() {
 }
 
 CapAreaWindow* OpenNewAreaPicker() {
-  DropClosedPickers();
   auto picker = std::make_unique<CapAreaWindow>();
-  if (!picker->Open()) return nullptr;
-  Pickers().push_back(std::move(picker));
-  return Pickers().back().get();
+  picker->Open();
+  return Pickers().Add(std::move(picker));
 }
 
-std::size_t OpenAreaPickerCount() {
-  DropClosedPickers();
-  return Pickers().size();
-}
+std::size_t OpenAreaPickerCount() { return Pickers().Count(); }
 
 }  // namespace capture

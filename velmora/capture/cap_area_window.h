@@ -54,7 +54,6 @@ class CapAreaWindow : public ui::Window {
 
   PickerModel model_;
   Picture background_;
-  Picture picked_;
   SaveResult lastSave_;
   bool copied_ = false;
   HWND txtPos_ = nullptr;

@@ -9,171 +9,90 @@
 
 using namespace capture;
 
-TEST(CaptureFileName, BothLayoutsOfOneMoment) {
-  const LocalTime t{2008, 11, 5, 14, 3, 7};
-  EXPECT_EQ(CaptureFileName(t, TimeLayout::Separated), L"c:\\Kelvo抓屏20081105_140307.bmp");
-  EXPECT_EQ(CaptureFileName(t, TimeLayout::Joined), L"c:\\Kelvo抓屏20081105140307.bmp");
+TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
+  const std::tuple<LocalTime, TimeLayout, std::wstring> rows[] = {
+      {{2008, 11, 5, 14, 3, 7}, TimeLayout::Separated, L"Kelvo抓屏20081105_140307.bmp"},
+      {{2008, 11, 5, 14, 3, 7}, TimeLayout::Joined, L"Kelvo抓屏20081105140307.bmp"},
+      {{2024, 1, 2, 0, 0, 0}, TimeLayout::Separated, L"Kelvo抓屏20240102_000000.bmp"},
+      {{987, 3, 4, 5, 6, 9}, TimeLayout::Joined, L"Kelvo抓屏09870304050609.bmp"}};
+  for (const auto& [time, layout, leaf] : rows) {
+    EXPECT_EQ(CaptureFileName(time, layout), L"c:\\" + leaf);
+    EXPECT_EQ(PathInFolder(L"C:\\me\\Pictures", CaptureFileName(time, layout)), L"C:\\me\\Pictures\\" + leaf);
+    EXPECT_EQ(PathInFolder(L"D:\\", leaf), L"D:\\" + leaf);
+  }
 }
 
-TEST(CaptureFileName, EveryFieldIsZeroPaddedAndMidnightIsHourZero) {
-  EXPECT_EQ(FormatCaptureTime({2024, 1, 2, 0, 0, 0}, TimeLayout::Separated), L"20240102_000000");
-  EXPECT_EQ(FormatCaptureTime({2024, 12, 31, 23, 59, 59}, TimeLayout::Joined), L"20241231235959");
-  EXPECT_EQ(FormatCaptureTime({987, 3, 4, 5, 6, 9}, TimeLayout::Joined), L"09870304050609");
+TEST(BmpFormat, PlansOfEveryDepth) {
+  const struct {
+    std::int64_t width, height;
+    int screenBits, fileBits;
+    std::uint32_t rowBytes, pixelOffset;
+  } rows[] = {{1023, 767, 32, 24, 3072, 54},  // 3 bytes of padding per row
+              {1, 4, 32, 24, 4, 54},      {5, 3, 16, 24, 16, 54},     {4, 1, 24, 24, 12, 54},
+              {7, 2, 8, 8, 8, 54 + 1024}, {5, 1, 4, 4, 4, 54 + 64},  {33, 2, 1, 1, 8, 54 + 8},
+              {0, 0, 32, 24, 0, 54}};  // an empty picture still makes a file
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.width << "x" << row.height << " at " << row.screenBits);
+    ASSERT_EQ(FileBitsPerPixel(row.screenBits), row.fileBits);
+    const auto plan = PlanBmp(row.width, row.height, row.fileBits).value_or(BmpPlan{});
+    EXPECT_EQ(std::tuple(plan.rowBytes, plan.pixelOffset, plan.fileBytes),
+              std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
+  }
+  EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
 }
 
-TEST(CaptureFileName, SameFileNameInAnotherFolder) {
-  const std::wstring name = L"c:\\Kelvo抓屏20081105_140307.bmp";
-  EXPECT_EQ(FileLeaf(name), L"Kelvo抓屏20081105_140307.bmp");
-  EXPECT_EQ(PathInFolder(L"C:\\users\\me\\Pictures", name), L"C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp");
-  EXPECT_EQ(PathInFolder(L"D:\\", name), L"D:\\Kelvo抓屏20081105_140307.bmp");
-  EXPECT_EQ(FileLeaf(L"plain.bmp"), L"plain.bmp");
+TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
+  for (const std::uint32_t width : {1u, 2u, 3u, 4u, 5u, 7u}) {
+    const std::uint32_t height = 3, rowBytes = BmpRowBytes(width, 24);
+    std::vector<std::byte> pixels(std::size_t{4} * width * height), expected(std::size_t{rowBytes} * height);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      pixels[i] = std::byte(i % 4 == 3 ? 0xEE : i * 7 + 1);  // blue, green, red, unused
+      if (i % 4 != 3) expected[i / 4 / width * rowBytes + i / 4 % width * 3 + i % 4] = pixels[i];
+    }
+    PackRows32To24(pixels, width, height);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), pixels.begin())) << width;
+  }
 }
 
-TEST(BmpFormat, RowsArePaddedToFourBytesForOddWidths) {
-  EXPECT_EQ(BmpRowBytes(1, 24), 4u);
-  EXPECT_EQ(BmpRowBytes(3, 24), 12u);
-  EXPECT_EQ(BmpRowBytes(5, 24), 16u);
-  EXPECT_EQ(BmpRowBytes(4, 24), 12u);
-  EXPECT_EQ(BmpRowBytes(1, 1), 4u);
-  EXPECT_EQ(BmpRowBytes(33, 1), 8u);
-  EXPECT_EQ(BmpRowBytes(3, 8), 4u);
-  EXPECT_EQ(BmpRowBytes(5, 4), 4u);
-  EXPECT_EQ(BmpRowBytes(1920, 32), 7680u);
-  EXPECT_EQ(BmpRowBytes(0, 24), 0u);
+TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
+  const struct {
+    unsigned dpi;
+    Extent picture, outer;
+    Offset placed, proposed, clamped;
+  } rows[] = {
+      {96, {1920, 1080}, {456, 300}, {0, 0}, {50, 40}, {0, 0}},  // larger: top-left at the area's
+      {96, {1920, 1080}, {456, 300}, {0, 0}, {-5000, -5000}, {456 - 1920, 277 - 1080}},
+      {96, {1920, 1080}, {456, 300}, {0, 0}, {-100, -200}, {-100, -200}},
+      {96, {100, 50}, {456, 300}, {178 - 9, 113 - 9}, {-40, 500}, {356, 227}},  // smaller: pushed bottom-right
+      {96, {1000, 77}, {456, 300}, {0, 91}, {30, -5000}, {0, 200}},             // each axis on its own
+      {96, {456, 277}, {456, 300}, {-9, -9}, {0, 0}, {0, 0}},                   // equal is not larger
+      {192, {100, 50}, {912, 600}, {406 - 17, 251 - 17}, {0, 0}, {812, 503}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.picture.width << "x" << row.picture.height << " at " << row.dpi);
+    const ViewerMetrics metrics = ViewerMetrics::ForDpi(row.dpi);
+    const Extent area = PictureArea(row.outer, metrics);
+    EXPECT_EQ(PlacePicture(row.picture, area, metrics), row.placed);
+    EXPECT_EQ(ClampPicture(row.proposed, row.picture, area), row.clamped);
+    PanModel pan;  // a drag carries the picture one to one, then clamps it
+    EXPECT_FALSE(pan.Press(MouseButton::Right, {10, 10}));
+    EXPECT_EQ(pan.Move({0, 0}, row.placed, row.picture, area), row.placed);
+    EXPECT_TRUE(pan.Press(row.dpi == 96 ? MouseButton::Left : MouseButton::Middle, {300, 200}));
+    const Offset by{row.proposed.x - row.placed.x, row.proposed.y - row.placed.y};
+    EXPECT_EQ(pan.Release({300 + by.x, 200 + by.y}, row.placed, row.picture, area), row.clamped);
+    EXPECT_FALSE(pan.Dragging());
+  }
 }
 
-TEST(BmpFormat, DeepScreensAreWrittenAt24BitsPaletteScreensAtTheirOwnDepth) {
-  EXPECT_EQ(FileBitsPerPixel(32), 24);
-  EXPECT_EQ(FileBitsPerPixel(16), 24);
-  EXPECT_EQ(FileBitsPerPixel(24), 24);
-  EXPECT_EQ(FileBitsPerPixel(8), 8);
-  EXPECT_EQ(FileBitsPerPixel(4), 4);
-  EXPECT_EQ(FileBitsPerPixel(1), 1);
-}
-
-TEST(BmpFormat, PlanOfAScreenAndOfAPaletteBitmap) {
-  const auto screen = PlanBmp(1023, 767, 24);
-  ASSERT_TRUE(screen);
-  EXPECT_EQ(screen->rowBytes, 3072u);  // 3069 bytes of pixels, 3 of padding
-  EXPECT_EQ(screen->pixelOffset, 54u);
-  EXPECT_EQ(screen->imageBytes, 3072u * 767);
-  EXPECT_EQ(screen->fileBytes, 54u + 3072u * 767);
-
-  const auto palette = PlanBmp(7, 2, 8);
-  ASSERT_TRUE(palette);
-  EXPECT_EQ(palette->colorEntries, 256u);
-  EXPECT_EQ(palette->pixelOffset, 54u + 1024);
-  EXPECT_EQ(palette->fileBytes, 54u + 1024 + 8 * 2);
-}
-
-TEST(BmpFormat, EmptyPicturesGiveValidFilesAndImpossibleOnesNone) {
-  const auto empty = PlanBmp(0, 0, 24);
-  ASSERT_TRUE(empty);
-  EXPECT_EQ(empty->fileBytes, 54u);
-  EXPECT_FALSE(PlanBmp(-1, 5, 24));
-  EXPECT_FALSE(PlanBmp(5, -1, 24));
-  EXPECT_FALSE(PlanBmp(5, 5, 7));
-  EXPECT_FALSE(PlanBmp(100000, 100000, 32));  // past 4 GB
-}
-
-TEST(BmpFormat, HeadersReadBackAsWritten) {
-  const auto plan = PlanBmp(5, 3, 24);
-  ASSERT_TRUE(plan);
-  std::vector<std::byte> file(plan->fileBytes);
-  WriteBmpHeaders(*plan, file);
-  const auto back = ReadBmpHeaders(file);
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->width, 5);
-  EXPECT_EQ(back->height, 3);
-  EXPECT_EQ(back->bitsPerPixel, 24);
-  EXPECT_EQ(back->rowBytes, 16u);
-  EXPECT_EQ(back->pixelOffset, 54u);
-  EXPECT_EQ(back->fileBytes, file.size());
-  EXPECT_EQ(std::to_integer<int>(file[0]), 'B');
-  EXPECT_EQ(std::to_integer<int>(file[14]), 40);  // BITMAPINFOHEADER
-
-  file[1] = std::byte{'X'};
-  EXPECT_FALSE(ReadBmpHeaders(file));
-  EXPECT_FALSE(ReadBmpHeaders(std::span<const std::byte>(file).first(20)));
-}
-
-namespace {
-const ViewerMetrics kAt96 = ViewerMetrics::ForDpi(96);
-}
-
-TEST(ViewerGeometry, TwipDistancesFollowTheDpi) {
-  EXPECT_EQ(kAt96.titleAllowance, 23);  // 350 twips
-  EXPECT_EQ(kAt96.centreLift, 9);       // 130 twips
-  EXPECT_EQ(ViewerMetrics::ForDpi(192).titleAllowance, 47);
-  EXPECT_EQ(ViewerMetrics::ForDpi(144).centreLift, 13);
-  EXPECT_EQ(PictureArea({456, 300}, kAt96).height, 277);
-  EXPECT_EQ(PictureArea({456, 300}, kAt96).width, 456);
-}
-
-TEST(ViewerGeometry, PlacementLargerPictureAtTopLeftSmallerNearCentre) {
-  EXPECT_EQ(PlacePicture({1920, 1080}, {456, 277}, kAt96), (Offset{0, 0}));
-  EXPECT_EQ(PlacePicture({100, 50}, {456, 277}, kAt96), (Offset{178 - 9, 113 - 9}));
-  // Each axis on its own: wide but short picture.
-  EXPECT_EQ(PlacePicture({1000, 77}, {456, 277}, kAt96), (Offset{0, 91}));
-  // Equal size counts as "not larger": centred, then lifted.
-  EXPECT_EQ(PlacePicture({456, 277}, {456, 277}, kAt96), (Offset{-9, -9}));
-}
-
-TEST(ViewerGeometry, LargePictureNeverShowsAGapAtAnyEdge) {
-  const Extent picture{1920, 1080}, area{456, 277};
-  EXPECT_EQ(ClampPicture({50, 40}, picture, area), (Offset{0, 0}));
-  EXPECT_EQ(ClampPicture({-5000, -5000}, picture, area), (Offset{456 - 1920, 277 - 1080}));
-  EXPECT_EQ(ClampPicture({-100, -200}, picture, area), (Offset{-100, -200}));
-  EXPECT_EQ(ClampPicture({30, -5000}, picture, area), (Offset{0, 277 - 1080}));
-}
-
-TEST(ViewerGeometry, SmallPictureIsPushedAgainstBottomAndRight) {
-  const Extent picture{100, 50}, area{456, 277};
-  EXPECT_EQ(ClampPicture({0, 0}, picture, area), (Offset{356, 227}));
-  EXPECT_EQ(ClampPicture({-40, 500}, picture, area), (Offset{356, 227}));
-  EXPECT_EQ(ClampPicture({400, 20}, picture, area), (Offset{356, 227}));
-}
-
-TEST(PanModel, LeftAndMiddleDragRightButtonDoesNot) {
-  const Extent picture{1920, 1080}, area{456, 277};
-  PanModel pan;
-  EXPECT_FALSE(pan.Press(MouseButton::Right, {10, 10}));
-  EXPECT_EQ(pan.Move({50, 50}, {0, 0}, picture, area), (Offset{0, 0}));
-
-  EXPECT_TRUE(pan.Press(MouseButton::Left, {300, 200}));
-  EXPECT_EQ(pan.Move({280, 170}, {0, 0}, picture, area), (Offset{-20, -30}));  // one to one
-  EXPECT_EQ(pan.Move({400, 300}, {-20, -30}, picture, area), (Offset{0, 0}));  // past the top-left
-  EXPECT_EQ(pan.Release({0, 0}, {-1400, -780}, picture, area), (Offset{456 - 1920, 277 - 1080}));
-  EXPECT_FALSE(pan.Dragging());
-  EXPECT_EQ(pan.Move({0, 0}, {-5, -5}, picture, area), (Offset{-5, -5}));
-
-  EXPECT_TRUE(pan.Press(MouseButton::Middle, {5, 5}));
-  EXPECT_TRUE(pan.Dragging());
-}
-
-TEST(ViewerSettings, FourValuesInTwipsInOrderNegativeLeftKept) {
+TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDidNot) {
   const auto values = ViewerSettings(-1000, 2400, 7080, 4620);
-  EXPECT_EQ(values[0].name, L"MainLeft");
-  EXPECT_EQ(values[0].text, L"-1000");
-  EXPECT_EQ(values[1].name, L"MainTop");
-  EXPECT_EQ(values[1].text, L"2400");
-  EXPECT_EQ(values[2].name, L"MainWidth");
-  EXPECT_EQ(values[3].name, L"MainHeight");
-  EXPECT_EQ(values[3].text, L"4620");
-}
-
-TEST(SaveReport, SavedNamesThePathActuallyWritten) {
-  SaveResult result;
-  result.saved = true;
-  result.path = L"C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp";
-  result.attempts = {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {result.path, 0}};
-  EXPECT_EQ(SaveMenuText(result), L"保存到: 《C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp》");
-}
-
-TEST(SaveReport, FailureSaysNotSavedAndWhyForEveryPlace) {
-  SaveResult result;
-  result.attempts = {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}};
-  EXPECT_EQ(SaveMenuText(result), L"抓屏未保存：无法写入《c:\\a.bmp》(没有写入权限)；无法写入《P:\\a.bmp》(磁盘空间不足)");
-  EXPECT_EQ(WriteFailureReason(4242), L"错误代码 4242");
-  EXPECT_EQ(SaveMenuText(SaveResult{}), L"抓屏未保存：没有可保存的图像");
+  EXPECT_EQ(std::tuple(values[0].name, values[0].text, values[1].text, values[2].text, values[3].name, values[3].text),
+            std::tuple(L"MainLeft", L"-1000", L"2400", L"7080", L"MainHeight", L"4620"));
+  const std::wstring pictures = L"C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp";
+  const std::pair<SaveResult, std::wstring> rows[] = {
+      {{true, pictures, {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {pictures, 0}}}, L"保存到: 《" + pictures + L"》"},
+      {{false, L"", {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}}},
+       L"抓屏未保存：无法写入《c:\\a.bmp》(没有写入权限)；无法写入《P:\\a.bmp》(磁盘空间不足)"},
+      {{false, L"", {{L"c:\\a.bmp", 4242}}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
+      {{}, L"抓屏未保存：没有可保存的图像"}};
+  for (const auto& [result, text] : rows) EXPECT_EQ(SaveMenuText(result), text);
 }

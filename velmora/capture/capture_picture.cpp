@@ -1,8 +1,8 @@
 #include "velmora/capture/capture_picture.h"
 
-#include <memory>
+#include <dwmapi.h>
 
-#include "velmora/capture/bmp_format.h"
+#include "ui/system.h"
 
 namespace capture {
 namespace {
@@ -30,6 +30,7 @@ ui::Palette CopySystemPalette(HDC dc) {
 }
 
 ui::Palette CopyPalette(HPALETTE source) {
+  if (!source) return {};
   PaletteStorage palette{};
   palette.header.palVersion = 0x300;
   palette.header.palNumEntries =
@@ -37,25 +38,14 @@ ui::Palette CopyPalette(HPALETTE source) {
   return ui::Palette(CreatePalette(&palette.header));
 }
 
-// Selects a palette into a DC for a scope and puts the previous one back.
-class PaletteSelection {
- public:
-  PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc) {
-    if (palette) {
-      previous_ = SelectPalette(dc, palette, FALSE);
-      RealizePalette(dc);
-    }
-  }
-  PaletteSelection(const PaletteSelection&) = delete;
-  PaletteSelection& operator=(const PaletteSelection&) = delete;
-  ~PaletteSelection() {
-    if (previous_) SelectPalette(dc_, previous_, FALSE);
-  }
-
- private:
-  HDC dc_;
-  HPALETTE previous_ = nullptr;
-};
+// The window's bounds as the user sees them. The compositor knows them
+// without the invisible resize borders of a modern frame; where it answers
+// nothing (no compositor, and always under Wine) the window rectangle holds.
+RECT VisibleBounds(HWND window) {
+  RECT r{};
+  if (FAILED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r))) GetWindowRect(window, &r);
+  return r;
+}
 
 LocalTime Now() {
   SYSTEMTIME t{};
@@ -98,65 +88,53 @@ Picture CaptureScreen() {
 Picture CaptureActiveWindow() {
   const PhysicalPixelsScope physical;
   const HWND foreground = GetForegroundWindow();
-  RECT r{};
-  if (!foreground || !GetWindowRect(foreground, &r)) return {};
-  return CaptureWindow(foreground, false, 0, 0, r.right - r.left, r.bottom - r.top);
+  if (!foreground) return {};
+  // Under a compositor the window's own DC lacks what the graphics card drew
+  // (browsers, accelerated drawing areas): the shot comes from the screen.
+  const RECT bounds = VisibleBounds(foreground);
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT shot{};
+  IntersectRect(&shot, &bounds, &screen);
+  return CaptureWindow(GetDesktopWindow(), false, shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top);
+}
+
+Picture CropPicture(const Picture& source, int left, int top, int width, int height) {
+  const ui::WindowDc screen(nullptr);
+  if (!screen) return {};
+  ui::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const ui::MemoryDc from(CreateCompatibleDC(screen.get()));
+  const ui::MemoryDc to(CreateCompatibleDC(screen.get()));
+  if (!bitmap || !from || !to) return {};
+  {
+    const ui::SelectionGuard target(to.get(), bitmap.get());
+    const bool inside = left >= 0 && top >= 0 && left + width <= source.Width() && top + height <= source.Height();
+    if (!inside) PatBlt(to.get(), 0, 0, width, height, BLACKNESS);  // a whole copy needs no second pass
+    if (source) {
+      const ui::SelectionGuard origin(from.get(), source.Bitmap());
+      BitBlt(to.get(), 0, 0, width, height, from.get(), left, top, SRCCOPY);
+    }
+  }  // both bitmaps leave their DCs before the DCs are deleted
+  return Picture(std::move(bitmap), CopyPalette(source.Palette()));
 }
 
 std::wstring CaptureFileName(TimeLayout layout) { return CaptureFileName(Now(), layout); }
 
-DWORD WriteBmpFile(const Picture& picture, const std::wstring& path) {
-  BITMAP info{};
-  if (!picture || !GetObjectW(picture.Bitmap(), sizeof info, &info)) return ERROR_INVALID_HANDLE;
-  const auto plan = PlanBmp(info.bmWidth, info.bmHeight, FileBitsPerPixel(info.bmBitsPixel));
-  if (!plan) return ERROR_ARITHMETIC_OVERFLOW;
-
-  // Headers, colour table and pixels in one buffer: GetDIBits fills the
-  // colour table and the rows in place, and one write sends it all.
-  // Zero-filled, so the padding at the end of each row is zero in the file.
-  const auto file = std::make_unique<std::byte[]>(plan->fileBytes);
-  const std::span<std::byte> bytes(file.get(), plan->fileBytes);
-  WriteBmpHeaders(*plan, bytes);
-  auto* header = reinterpret_cast<BITMAPINFO*>(file.get() + kBmpFileHeaderBytes);
-  if (plan->height > 0) {
-    const ui::WindowDc screen(nullptr);
-    const PaletteSelection realized(screen.get(), picture.Palette());
-    const int rows = GetDIBits(screen.get(), picture.Bitmap(), 0, static_cast<UINT>(plan->height),
-                               file.get() + plan->pixelOffset, header, DIB_RGB_COLORS);
-    if (rows != plan->height) return ERROR_INVALID_DATA;
-  }
-  // GetDIBits may rewrite the header's size fields; the plan is what we wrote.
-  WriteBmpHeaders(*plan, bytes);
-
-  const ui::File out(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!out) return GetLastError();
-  DWORD written = 0;
-  if (WriteFile(out.get(), file.get(), plan->fileBytes, &written, nullptr) && written == plan->fileBytes) return 0;
-  const DWORD error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
-  FILE_DISPOSITION_INFO remove{TRUE};
-  SetFileInformationByHandle(out.get(), FileDispositionInfo, &remove, sizeof remove);
-  return error;
-}
-
 bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
   // The clipboard takes ownership of what it is given, so it gets copies.
-  ui::Bitmap copy(static_cast<HBITMAP>(CopyImage(picture.Bitmap(), IMAGE_BITMAP, 0, 0, 0)));
-  if (!copy) return false;
-  bool open = false;
-  for (int attempt = 0; attempt < 10 && !open; ++attempt) {
-    open = OpenClipboard(owner) != FALSE;
-    if (!open) Sleep(10);  // another program may be reading it for a moment
+  return ui::SetClipboardBitmap(owner,
+                                ui::Bitmap(static_cast<HBITMAP>(CopyImage(picture.Bitmap(), IMAGE_BITMAP, 0, 0, 0))),
+                                CopyPalette(picture.Palette()));
+}
+
+PaletteSelection::PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc) {
+  if (palette) {
+    previous_ = SelectPalette(dc, palette, FALSE);
+    RealizePalette(dc);
   }
-  if (!open) return false;
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_BITMAP, copy.get()) != nullptr;
-  if (placed) copy.release();
-  if (placed && picture.Palette()) {
-    ui::Palette palette = CopyPalette(picture.Palette());
-    if (palette && SetClipboardData(CF_PALETTE, palette.get())) palette.release();
-  }
-  CloseClipboard();
-  return placed;
+}
+
+PaletteSelection::~PaletteSelection() {
+  if (previous_) SelectPalette(dc_, previous_, FALSE);
 }
 
 PhysicalPixelsScope::PhysicalPixelsScope()

@@ -43,20 +43,36 @@ Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int wi
 // The whole primary screen at its physical resolution.
 Picture CaptureScreen();
 
-// The foreground window with its frame and title bar; an empty picture when
-// there is none.
+// The foreground window with its frame and title bar as the screen shows it,
+// clipped to the primary screen; an empty picture when there is none.
 Picture CaptureActiveWindow();
+
+// width x height pixels of a picture already in memory from (left, top), in
+// its own format and with a copy of its palette; parts outside it are black.
+// A cut from a held picture leaves out whatever is drawn over it on screen,
+// and copying a whole picture costs no second read of the screen.
+Picture CropPicture(const Picture& source, int left, int top, int width, int height);
 
 // The capture file name for the present local time.
 std::wstring CaptureFileName(TimeLayout layout);
 
-// Writes a picture as a Windows bitmap file, overwriting one of the same
-// name. Returns 0 or the system's error code; a half-written file is removed.
-DWORD WriteBmpFile(const Picture& picture, const std::wstring& path);
-
 // Empties the clipboard and puts a copy of the picture on it as a bitmap
 // (and its palette, when it has one). The picture keeps its own handles.
 bool CopyPictureToClipboard(HWND owner, const Picture& picture);
+
+// Selects a palette (when there is one) into a DC and realizes it for a
+// scope, then puts the previous one back.
+class PaletteSelection {
+ public:
+  PaletteSelection(HDC dc, HPALETTE palette);
+  PaletteSelection(const PaletteSelection&) = delete;
+  PaletteSelection& operator=(const PaletteSelection&) = delete;
+  ~PaletteSelection();
+
+ private:
+  HDC dc_;
+  HPALETTE previous_ = nullptr;
+};
 
 // Runs a scope with the calling thread per-monitor DPI aware, so sizes and
 // pixels are the display's physical ones whatever the caller's awareness.

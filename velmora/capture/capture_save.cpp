@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "velmora/capture/bmp_file.h"
 #include "velmora/capture/capture_file_name.h"
 
 namespace capture {

@@ -9,7 +9,7 @@
 #include "ui/controls.h"
 #include "ui/system.h"
 #include "ui/window.h"
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/hidden_helper.h"
 
 namespace capture {
 namespace {

@@ -1,10 +1,10 @@
 #include "velmora/capture/shot_window.h"
 
 #include <memory>
-#include <vector>
 
 #include "velmora/capture/capture_save.h"
-#include "velmora/capture/viewer_window.h"
+#include "velmora/capture/hidden_helper.h"
+#include "velmora/capture/open_windows.h"
 
 namespace capture {
 namespace {
@@ -12,15 +12,9 @@ namespace {
 constexpr wchar_t kShotClass[] = L"VelmoraShot";
 constexpr UINT kCloseAfterMilliseconds = 1000;
 
-std::vector<std::unique_ptr<ShotWindow>>& ShotWindows() {
-  static std::vector<std::unique_ptr<ShotWindow>> windows;
+OpenWindows<ShotWindow>& ShotWindows() {
+  static OpenWindows<ShotWindow> windows;
   return windows;
-}
-
-// Closed shot windows are dropped at the next shot, never from inside their
-// own window procedure.
-void DropClosedShots() {
-  std::erase_if(ShotWindows(), [](const std::unique_ptr<ShotWindow>& w) { return !w->Exists(); });
 }
 
 }  // namespace
@@ -61,17 +55,13 @@ void ShotWindow::OnDestroy() {
 }
 
 SaveResult TakeShot() {
-  DropClosedShots();
   auto shot = std::make_unique<ShotWindow>();
   shot->cap();
   SaveResult saved = shot->LastSave();
-  if (shot->Exists()) ShotWindows().push_back(std::move(shot));
+  ShotWindows().Add(std::move(shot));
   return saved;
 }
 
-std::size_t OpenShotWindowCount() {
-  DropClosedShots();
-  return ShotWindows().size();
-}
+std::size_t OpenShotWindowCount() { return ShotWindows().Count(); }
 
 }  // namespace capture

@@ -2,9 +2,7 @@
 
 #include <windowsx.h>
 
-#include <memory>
 #include <utility>
-#include <vector>
 
 #include "ui/handles.h"
 #include "velmora/capture/capture_save.h"
@@ -20,18 +18,6 @@ constexpr int kClientHeightTwips = 3885;
 constexpr int kLeftTwips = -1000;
 constexpr wchar_t kSettingsKey[] = L"Software\\Velmora\\Settings";
 
-void RegisterChildClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor, HBRUSH background) {
-  WNDCLASSEXW existing{sizeof existing};
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing)) return;
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = cursor;
-  wc.hbrBackground = background;
-  wc.lpszClassName = name;
-  RegisterClassExW(&wc);
-}
-
 std::wstring TimeText() {
   wchar_t text[64] = L"";
   GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, text, static_cast<int>(std::size(text)));
@@ -42,28 +28,6 @@ Extent OuterExtent(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
   return {r.right - r.left, r.bottom - r.top};
-}
-
-std::vector<std::unique_ptr<ViewerWindow>>& OpenViewers() {
-  static std::vector<std::unique_ptr<ViewerWindow>> viewers;
-  return viewers;
-}
-
-// Closed viewers keep only an empty object; they are dropped at the next
-// activation rather than from inside their own window procedure.
-std::function<void(HWND)>& HiddenHelperMark() {
-  static std::function<void(HWND)> mark;
-  return mark;
-}
-
-void DropClosedViewers() {
-  auto& viewers = OpenViewers();
-  std::erase_if(viewers, [](const std::unique_ptr<ViewerWindow>& v) { return !v->Exists(); });
-}
-
-ViewerWindow& SharedViewer() {
-  static ViewerWindow shared;
-  return shared;
 }
 
 }  // namespace
@@ -89,40 +53,50 @@ bool ViewerWindow::Load() {
 }
 
 void ViewerWindow::cap() {
+  if (Load()) SetPicture(CaptureScreen());
+}
+
+void ViewerWindow::SetPicture(Picture picture) {
   if (!Load()) return;
-  image_ = CaptureScreen();
-  if (image1_) SetWindowPos(image1_, nullptr, 0, 0, image_.Width(), image_.Height(), SWP_NOMOVE | SWP_NOZORDER);
+  image_ = std::move(picture);
+  SetWindowPos(image1_.Handle(), nullptr, 0, 0, image_.Width(), image_.Height(), SWP_NOMOVE | SWP_NOZORDER);
   ShowBmp();
 }
 
 void ViewerWindow::ShowBmp() {
   position_ = PlacePicture({image_.Width(), image_.Height()}, AreaExtent(), Metrics());
-  if (image1_) {
-    SetWindowPos(image1_, nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    InvalidateRect(image1_, nullptr, FALSE);
+  if (image1_.Exists()) {
+    SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    InvalidateRect(image1_.Handle(), nullptr, FALSE);
   }
 }
 
 Extent ViewerWindow::AreaExtent() const { return PictureArea(OuterExtent(Handle()), Metrics()); }
 
 void ViewerWindow::OnCreate() {
-  RegisterChildClass(kAreaClass, &ViewerWindow::ChildProcedure, LoadCursorW(nullptr, IDC_ARROW),
-                     GetSysColorBrush(COLOR_APPWORKSPACE));
-  RegisterChildClass(kImageClass, &ViewerWindow::ChildProcedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  pic1_ = CreateWindowExW(0, kAreaClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, Handle(), nullptr,
-                          instance, this);
-  image1_ = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, pic1_, nullptr, instance, this);
+  ui::WindowOptions area;
+  area.className = kAreaClass;
+  area.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  area.placement = ui::Placement::Explicit;
+  area.background = GetSysColor(COLOR_APPWORKSPACE);
+  area.owner = Handle();
+  if (!pic1_.Create(area)) return;
+  ui::WindowOptions image;
+  image.className = kImageClass;
+  image.style = WS_CHILD | WS_VISIBLE;
+  image.placement = ui::Placement::Explicit;
+  image.owner = pic1_.Handle();
+  image1_.Create(image);
   ResizePictureArea();
 }
 
 void ViewerWindow::ResizePictureArea() {
   // A minimised viewer keeps its area; the picture itself is only ever
   // placed by ShowBmp, so resizing never re-centres it.
-  if (!pic1_ || IsIconic(Handle())) return;
+  if (!pic1_.Exists() || IsIconic(Handle())) return;
   const Extent area = AreaExtent();
   if (area.width <= 0 || area.height <= 0) return;
-  MoveWindow(pic1_, 0, 0, area.width, area.height, TRUE);
+  MoveWindow(pic1_.Handle(), 0, 0, area.width, area.height, TRUE);
 }
 
 LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -141,21 +115,15 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ViewerWindow::OnDestroy() {
-  pic1_ = image1_ = nullptr;
   image_ = Picture();  // the picture goes with the window
 }
 
-LRESULT CALLBACK ViewerWindow::ChildProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<ViewerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<ViewerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (self && hwnd == self->image1_) return self->OnImageMessage(hwnd, message, wParam, lParam);
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+LRESULT ViewerWindow::ImageBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto handled = viewer_.OnImageMessage(message, lParam)) return *handled;
+  return Window::OnMessage(message, wParam, lParam);
 }
 
-LRESULT ViewerWindow::OnImageMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam) {
   const Offset pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_PAINT:
@@ -164,12 +132,15 @@ LRESULT ViewerWindow::OnImageMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
       PressImage(MouseButton::Left, pointer);
       return 0;
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
       PressImage(MouseButton::Middle, pointer);
       return 0;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
       SaveAndShowMenu(pointer);
       return 0;
     case WM_MOUSEMOVE:
@@ -190,11 +161,11 @@ LRESULT ViewerWindow::OnImageMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       }
       break;
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return std::nullopt;
 }
 
 void ViewerWindow::PaintImage() {
-  const ui::PaintScope paint(image1_);
+  const ui::PaintScope paint(image1_.Handle());
   if (!image_) return;
   const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
   const ui::SelectionGuard selected(memory.get(), image_.Bitmap());
@@ -208,7 +179,7 @@ void ViewerWindow::PaintImage() {
 
 void ViewerWindow::PressImage(MouseButton button, Offset pointer) {
   if (!pan_.Press(button, pointer)) return;
-  SetCapture(image1_);
+  SetCapture(image1_.Handle());
   SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
 }
 
@@ -217,12 +188,12 @@ void ViewerWindow::MoveImage(Offset pointer, bool release) {
     const Extent size{image_.Width(), image_.Height()};
     position_ = release ? pan_.Release(pointer, position_, size, AreaExtent())
                         : pan_.Move(pointer, position_, size, AreaExtent());
-    SetWindowPos(image1_, nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    UpdateWindow(image1_);
+    SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    UpdateWindow(image1_.Handle());
   }
   if (release) {
     pan_ = PanModel();
-    if (GetCapture() == image1_) ReleaseCapture();
+    if (GetCapture() == image1_.Handle()) ReleaseCapture();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   }
 }
@@ -237,7 +208,7 @@ void ViewerWindow::SaveAndShowMenu(Offset pointer) {
   if (!menu) return;
   AppendMenuW(menu.get(), MF_STRING, 1, menuCaption_.c_str());
   POINT at{pointer.x, pointer.y};
-  ClientToScreen(image1_, &at);
+  ClientToScreen(image1_.Handle(), &at);
   TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
 }
 
@@ -259,29 +230,6 @@ void ViewerWindow::WriteSettings() const {
     RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text.c_str()),
                    static_cast<DWORD>((value.text.size() + 1) * sizeof(wchar_t)));
   }
-}
-
-ViewerWindow* RunFullScreenCapture() {
-  DropClosedViewers();
-  SharedViewer().cap();
-  MarkHiddenHelper(SharedViewer().Handle());
-  auto viewer = std::make_unique<ViewerWindow>();
-  viewer->cap();
-  if (!viewer->Exists()) return nullptr;
-  viewer->Show(SW_SHOWNORMAL);
-  OpenViewers().push_back(std::move(viewer));
-  return OpenViewers().back().get();
-}
-
-void SetHiddenHelperMark(std::function<void(HWND)> mark) { HiddenHelperMark() = std::move(mark); }
-
-void MarkHiddenHelper(HWND window) {
-  if (window && HiddenHelperMark()) HiddenHelperMark()(window);
-}
-
-std::size_t OpenViewerCount() {
-  DropClosedViewers();
-  return OpenViewers().size();
 }
 
 }  // namespace capture

@@ -3,7 +3,7 @@
 // picture of the screen, panned with the left or middle button and saved
 // with the right button. Every activation of capture mode 1 opens one more.
 
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "ui/window.h"
@@ -24,12 +24,14 @@ class ViewerWindow : public ui::Window {
   // Captures the screen into the picture and places it; loads first when
   // needed, so a new viewer is never in its own picture.
   void cap();
+  // Holds and places a picture captured before (loads first when needed).
+  void SetPicture(Picture picture);
   void ShowBmp();
 
   const Picture& Image() const { return image_; }
   POINT ImagePosition() const { return {position_.x, position_.y}; }
-  HWND AreaControl() const { return pic1_; }
-  HWND ImageControl() const { return image1_; }
+  HWND AreaControl() const { return pic1_.Handle(); }
+  HWND ImageControl() const { return image1_.Handle(); }
   const std::wstring& SaveName() const { return saveName_; }
   const SaveResult& LastSave() const { return lastSave_; }
   const std::wstring& SaveMenuCaption() const { return menuCaption_; }
@@ -38,8 +40,7 @@ class ViewerWindow : public ui::Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   void OnDestroy() override;
-  static LRESULT CALLBACK ChildProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnImageMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> OnImageMessage(UINT message, LPARAM lParam);
   void ResizePictureArea();
   void PaintImage();
   void PressImage(MouseButton button, Offset pointer);
@@ -49,8 +50,19 @@ class ViewerWindow : public ui::Window {
   Extent AreaExtent() const;
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
 
-  HWND pic1_ = nullptr;
-  HWND image1_ = nullptr;
+  // Image1: the picture, moved inside Pic1 to pan. Its paint and mouse
+  // messages are the viewer's.
+  class ImageBox : public ui::Window {
+   public:
+    explicit ImageBox(ViewerWindow& viewer) : viewer_(viewer) {}
+
+   private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    ViewerWindow& viewer_;
+  };
+
+  ui::Window pic1_;  // the picture area, filling the viewer
+  ImageBox image1_{*this};
   Picture image_;
   Offset position_;
   PanModel pan_;
@@ -58,20 +70,5 @@ class ViewerWindow : public ui::Window {
   std::wstring menuCaption_;
   SaveResult lastSave_;
 };
-
-// Capture mode 1, as the "抓" button and Ctrl+Alt+V run it: the shared,
-// never-shown viewer captures, then a new viewer captures the screen while
-// hidden and is shown top-most. Returns the new viewer (owned here; it lives
-// until its window closes), or nullptr when no window could be made.
-ViewerWindow* RunFullScreenCapture();
-
-// Viewers whose windows are still open (the shared hidden one not counted).
-std::size_t OpenViewerCount();
-
-// The program decides what keeps it running; capture only tells it which of
-// its windows are never shown to the user (the shared viewer, shot windows).
-// The program hands in how such a window is marked; without it nothing is.
-void SetHiddenHelperMark(std::function<void(HWND)> mark);
-void MarkHiddenHelper(HWND window);
 
 }  // namespace capture

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/capture_test_support.h"
+#include "ui/controls.h"
+#include "velmora/capture/cap_area_window.h"
+#include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/hidden_helper.h"
+#include "velmora/capture/shot_window.h"
+
+using namespace capture;
+using namespace capture_test;
+
+namespace {
+
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+bool FrameAt(int x, int y) { return ScreenPixels(x, y, 1, 1)[0] == 0x00FF00u; }
+
+struct Drag {
+  POINT from, to;
+  UINT down = WM_LBUTTONDOWN, up = WM_LBUTTONUP;
+  WPARAM held = MK_LBUTTON;
+};
+
+// Presses and moves halfway, then to the end, stopping short of the release.
+void PressAndMove(HWND picker, const Drag& d) {
+  SendMessageW(picker, d.down, d.held, At(d.from));
+  SendMessageW(picker, WM_MOUSEMOVE, d.held, At({(d.from.x + d.to.x) / 2, (d.from.y + d.to.y) / 2}));
+  SendMessageW(picker, WM_MOUSEMOVE, d.held, At(d.to));
+}
+
+// A bitmap of another size than 200 x 100 reads as other pixels.
+std::vector<std::uint32_t> ClipboardPixels() {
+  OpenClipboard(nullptr);
+  auto pixels = PixelsOf(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), 200, 100);
+  CloseClipboard();
+  return pixels;
+}
+
+void Ticks(const CapAreaWindow& picker, int count) {
+  while (count-- > 0) SendMessageW(picker.Handle(), WM_TIMER, CapAreaWindow::kIdleTimerId, 0);
+}
+
+}  // namespace
+
+// The 200 x 100 rectangle from (100, 100), whichever way it is dragged, is
+// cut from the frozen screen onto the clipboard and into the file; the
+// read-out box, standing over it on an upward drag, stays out of both.
+TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks) {
+  const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
+  const Drag drags[] = {{{100, 100}, {300, 200}},
+                        {{300, 200}, {100, 100}},
+                        {{100, 200}, {300, 100}},
+                        {{300, 100}, {100, 200}, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}};
+  for (const Drag& drag : drags) {
+    SCOPED_TRACE(testing::Message() << drag.from.x << "," << drag.from.y << " button " << drag.down);
+    ASSERT_TRUE(WaitFor([] { return !FrameAt(99, 99); }));  // the last picker's frame is gone
+    const auto expected = SettledScreenPixels(100, 100, 200, 100);
+    CapAreaWindow* picker = OpenNewAreaPicker();
+    PressAndMove(picker->Handle(), drag);
+    RECT box;
+    GetWindowRect(picker->txtPos(), &box);
+    EXPECT_EQ(Size(box.left, box.bottom), Size(drag.from.x, drag.from.y - 2));
+    const bool left = drag.held == MK_LBUTTON;  // only the left button shows the size and the frame
+    EXPECT_EQ(ui::GetText(picker->txtPos()), left ? L"200,100" : L"请选择要抓取的窗口并拖动:");
+    EXPECT_EQ(picker->Frame() != nullptr, left);  // on screen one pixel outside, once painting gets there:
+    EXPECT_TRUE(!left || WaitFor([] { return FrameAt(99, 99) && FrameAt(301, 201) && !FrameAt(100, 100); }));
+    SendMessageW(picker->Handle(), drag.up, 0, At(drag.to));
+    EXPECT_TRUE(!picker->Exists() && picker->CopiedToClipboard() && ClipboardPixels() == expected);
+    const std::wstring& saved = picker->LastSave().path;
+    const ui::Bitmap file(static_cast<HBITMAP>(LoadImageW(nullptr, saved.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    DeleteFileW(saved.c_str());
+    EXPECT_TRUE(PixelsOf(file.get(), 200, 100) == expected);
+  }
+  EXPECT_TRUE(NoHandlesLeft([] {
+    CapAreaWindow* picker = OpenNewAreaPicker();
+    PressAndMove(picker->Handle(), {{100, 100}, {120, 110}});
+    SendMessageW(picker->Handle(), WM_LBUTTONUP, 0, At({120, 110}));
+    DeleteFileW(picker->LastSave().path.c_str());
+  }));
+  EXPECT_EQ(OpenAreaPickerCount(), 0u);
+
+  // Frozen before it appears; closed by its idle clock, the shared one keeping its count.
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const auto before = SettledScreenPixels(0, 0, width, height);
+  CapAreaWindow* picker = OpenNewAreaPicker();
+  EXPECT_TRUE(PixelsOf(picker->Background().Bitmap(), width, height) == before);
+  EXPECT_TRUE(IsZoomed(picker->Handle()) && IsWindowVisible(picker->txtPos()));
+  EXPECT_TRUE(KillTimer(picker->Handle(), CapAreaWindow::kIdleTimerId));  // its clock was running
+  SendMessageW(picker->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));  // in the middle of a selection
+  Ticks(*picker, 10);
+  EXPECT_TRUE(picker->Exists());
+  Ticks(*picker, 1);
+  EXPECT_FALSE(picker->Exists() || picker->CopiedToClipboard() || !picker->LastSave().attempts.empty());
+  CapAreaWindow* shared = ShowSharedAreaPicker();
+  Ticks(*shared, 11);
+  ASSERT_EQ(ShowSharedAreaPicker(), shared);  // the same object, loaded again
+  Ticks(*shared, 1);
+  EXPECT_FALSE(shared->Exists());
+}
+
+// Its clock shoots the foreground window with the bar hidden; reopened, it
+// shows " 000" until the next shot continues the count. Every shot window
+// closes itself, never shown, and many shots leave no handles.
+TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHandles) {
+  using W = ContinuousCaptureWindow;
+  const TestWindow target(RGB(30, 120, 200), {300, 200, 477, 295});
+  int hides = 0, shows = 0, marked = 0;
+  W* window = ShowContinuousCapture({[&] { ++hides; }, [&] { ++shows; }});
+  SetHiddenHelperMark([&](HWND shot) { marked += !IsWindowVisible(shot); });
+  RECT spot;  // top-most at the screen's right edge
+  GetWindowRect(window->Handle(), &spot);
+  EXPECT_TRUE(GetWindowLongPtrW(window->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST && spot.right == GetSystemMetrics(SM_CXSCREEN));
+  SetForegroundWindow(target.Handle());  // the user goes back to the window to be shot
+  const auto click = [&](int id) {
+    SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(window->Control(id)));
+  };
+  const auto label = [&] { return ui::GetText(window->Control(W::kLabNum)); };
+  ui::SetText(window->Control(W::kTxtNum), L"0");  // no interval: running, but no clock
+  click(W::kCmdStart);
+  EXPECT_FALSE(KillTimer(window->Handle(), W::kShotTimerId));
+  click(W::kCmdStart);
+  ui::SetText(window->Control(W::kTxtNum), L"1");
+  click(W::kCmdStart);
+  ASSERT_TRUE(WaitFor([&] { return window->Model().ShotCount() == 1; }));
+  click(W::kCmdStart);  // pause
+  EXPECT_EQ(label(), L" 001");
+  EXPECT_TRUE(hides == 1 && shows == 1 && IsWindowVisible(window->Handle()));
+  RECT outer;
+  GetWindowRect(target.Handle(), &outer);
+  EXPECT_EQ(BmpFileSizeThenDelete(window->LastShot().path), Size(outer.right - outer.left, outer.bottom - outer.top));
+
+  click(W::kCmdClose);
+  ASSERT_EQ(ShowContinuousCapture({}), window);  // the same object, with no bar to show
+  EXPECT_EQ(label(), L" 000");
+  ui::SetText(window->Control(W::kTxtNum), L"0");  // shots from here on come from the test alone
+  click(W::kCmdStart);
+  EXPECT_TRUE(NoHandlesLeft([&] {
+    SendMessageW(window->Handle(), WM_TIMER, W::kShotTimerId, 0);
+    DeleteFileW(window->LastShot().path.c_str());
+    WaitFor([] { return OpenShotWindowCount() == 0; });
+  }, 10));
+  EXPECT_EQ(label(), L" 012");  // the count went on after reopening
+  EXPECT_EQ(marked, 12);  // none of them keeps the program running
+  SetHiddenHelperMark({});
+  click(W::kCmdClose);
+}
