@@ -24,8 +24,10 @@ if(NOT WIN32)
 else()
   # Win32 structures are customarily zero-filled with {sizeof x}.
   add_compile_options(-Wall -Wextra -Wno-missing-field-initializers -Wno-restrict)
-  # The programs are Unicode throughout and target Windows 10 and later.
-  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  # The programs are Unicode throughout and run on Windows 7 SP1 and later:
+  # the headers then hide every newer function, which ui/os_functions looks
+  # up at run time instead.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 if(VELMORA_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)

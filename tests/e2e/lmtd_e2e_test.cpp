@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/e2e_support.h"
+#include "ui/os_functions.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST_F(LmtdE2E, OpensCentredWithStartValuesAndEmptyResult) {
 
   RECT client;
   GetClientRect(window_, &client);
-  const UINT dpi = GetDpiForWindow(window_);
+  const UINT dpi = ui::WindowDpi(window_);
   EXPECT_EQ(client.right, MulDiv(4680, dpi, 1440));
   EXPECT_EQ(client.bottom, MulDiv(4095, dpi, 1440));
   const LONG style = GetWindowLongW(window_, GWL_STYLE);

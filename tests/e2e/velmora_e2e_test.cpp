@@ -7,6 +7,7 @@
 
 #include "tests/e2e/velmora_bar_driver.h"
 #include "tests/support/e2e_support.h"
+#include "ui/os_functions.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST_F(VelmoraE2E, SplashFirstThenTheBarAtOnceOnAVersionClick) {
   RECT client, outer;
   GetClientRect(bar, &client);
   GetWindowRect(bar, &outer);
-  const UINT dpi = GetDpiForWindow(bar);
+  const UINT dpi = ui::WindowDpi(bar);
   EXPECT_EQ(client.right, MulDiv(840, dpi, 1440));
   EXPECT_EQ(client.bottom, MulDiv(285, dpi, 1440));
   EXPECT_EQ(outer.right - outer.left, client.right) << "the bar has no border";

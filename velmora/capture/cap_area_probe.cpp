@@ -15,6 +15,7 @@
 
 #include "ui/controls.h"
 #include "ui/handles.h"
+#include "ui/os_functions.h"
 #include "ui/window.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/capture_file_name.h"
@@ -116,7 +117,7 @@ int Continuous(const wchar_t* interval, int shots) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ui::SetProcessDpiAware();
   const std::wstring mode = argc > 1 ? argv[1] : L"";
   if (mode == L"pick") return Pick();
   if (mode == L"continuous" && argc == 4) return Continuous(argv[2], _wtoi(argv[3]));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ui/os_functions.h"
 #include "velmora/capture/bmp_format.h"
 
 namespace capture {
@@ -160,10 +161,10 @@ bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
 }
 
 PhysicalPixelsScope::PhysicalPixelsScope()
-    : previous_(SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {}
+    : previous_(ui::SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {}
 
 PhysicalPixelsScope::~PhysicalPixelsScope() {
-  if (previous_) SetThreadDpiAwarenessContext(previous_);
+  if (previous_) ui::SetThreadDpiAwareness(previous_);
 }
 
 }  // namespace capture

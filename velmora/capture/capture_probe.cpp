@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "ui/os_functions.h"
 #include "velmora/capture/capture_picture.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -12,7 +13,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fwprintf(stderr, L"usage: capture_probe FILE.bmp\n");
     return 2;
   }
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ui::SetProcessDpiAware();
   const capture::Picture picture = capture::CaptureScreen();
   const DWORD error = capture::WriteBmpFile(picture, argv[1]);
   if (error) {

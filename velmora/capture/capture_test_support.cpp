@@ -4,12 +4,13 @@
 #include <iterator>
 
 #include "ui/handles.h"
+#include "ui/os_functions.h"
 
 namespace capture_test {
 namespace {
 
 // The process sees physical pixels, as Velmora does through its manifest.
-const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+const bool kDpiAware = ui::SetProcessDpiAware();
 
 BITMAPINFO TopDown32(int width, int height) {
   BITMAPINFO info{};
