@@ -10,8 +10,9 @@
 option(VELMORA_SANITIZE "Build the native tree with address and undefined-behaviour sanitizers" OFF)
 option(VELMORA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 
-set(VELMORA_VERSION_COMMA "1,1,0,0")
-set(VELMORA_VERSION_TEXT "1.1.0.0")
+# The version is defined once, by project() in the top CMakeLists.txt.
+set(VELMORA_VERSION_TEXT "${PROJECT_VERSION}")
+string(REPLACE "." "," VELMORA_VERSION_COMMA "${PROJECT_VERSION}")
 set(VELMORA_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(VELMORA_TOOLS_FOLDER "Kelvo软件")
 

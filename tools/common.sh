@@ -27,6 +27,16 @@ velmora_ensure_packages() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Builds some targets of one preset's tree, configuring it first when needed.
+velmora_build_targets() {
+  local preset=$1
+  shift
+  if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
+    cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
+  fi
+  cmake --build "$VELMORA_ROOT/build/$preset" -j"$(nproc)" --target "$@"
+}
+
 velmora_build() {
   local preset
   for preset in "$@"; do
