@@ -34,7 +34,7 @@ velmora_build_targets() {
   if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
     cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
   fi
-  cmake --build "$VELMORA_ROOT/build/$preset" -j"$(nproc)" --target "$@"
+  cmake --build "$VELMORA_ROOT/build/$preset" -j"${VELMORA_JOBS:-$(nproc)}" --target "$@"
 }
 
 velmora_build() {
@@ -43,7 +43,7 @@ velmora_build() {
     if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
       cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
     fi
-    cmake --build "$VELMORA_ROOT/build/$preset" -j"$(nproc)" || return 1
+    cmake --build "$VELMORA_ROOT/build/$preset" -j"${VELMORA_JOBS:-$(nproc)}" || return 1
   done
 }
 
