@@ -2,8 +2,20 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace bench {
+namespace {
+
+struct Spread {
+  double median, min, max;
+  std::size_t runs;
+};
+
+// The last series summed up, until its median is reported.
+std::optional<Spread> pendingSpread;
+
+}  // namespace
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -13,7 +25,9 @@ double Median(std::vector<double> values) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
   const std::size_t mid = values.size() / 2;
-  return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+  const double median = values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+  pendingSpread = Spread{median, values.front(), values.back(), values.size()};
+  return median;
 }
 
 double MedianMs(int runs, const std::function<void()>& work) {
@@ -59,6 +73,11 @@ SIZE_T UnixAnonymousBytes(const std::wstring& process) {
 
 void Report(const char* key, double value) {
   std::printf("%s %.3f\n", key, value);
+  if (pendingSpread && pendingSpread->median == value) {
+    std::printf("%s.min %.3f\n%s.max %.3f\n%s.runs %u\n", key, pendingSpread->min, key, pendingSpread->max, key,
+                static_cast<unsigned>(pendingSpread->runs));
+  }
+  pendingSpread.reset();
   std::fflush(stdout);
 }
 

@@ -16,6 +16,8 @@ double MillisecondsSince(Clock::time_point start);
 
 // The median of `runs` timings of `work`, in milliseconds.
 double MedianMs(int runs, const std::function<void()>& work);
+// The median of a series of runs; the series' spread goes out with the next
+// Report of that median.
 double Median(std::vector<double> values);
 
 // Private bytes of a process (the current one when null).
@@ -26,7 +28,8 @@ SIZE_T PrivateBytes(HANDLE process = nullptr);
 // its status file (0 on Windows itself or when unreadable).
 SIZE_T UnixAnonymousBytes(const std::wstring& process);
 
-// Prints one "key value" line that tools/bench reads.
+// Prints one "key value" line that tools/bench reads; for a median just
+// taken, also "key.min", "key.max" and "key.runs".
 void Report(const char* key, double value);
 
 }  // namespace bench

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench/bench_stats.h"
+#include "ui/os_functions.h"
 #include "velmora/capture/bmp_file.h"
 #include "velmora/capture/full_screen_capture.h"
 
@@ -103,7 +104,7 @@ int MeasureViewerMemory() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ui::SetProcessDpiAware();
   if (argc > 1 && std::wstring(argv[1]) == L"memory") return MeasureViewerMemory();
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);

@@ -27,13 +27,23 @@ velmora_ensure_packages() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Builds some targets of one preset's tree, configuring it first when needed.
+velmora_build_targets() {
+  local preset=$1
+  shift
+  if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
+    cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
+  fi
+  cmake --build "$VELMORA_ROOT/build/$preset" -j"${VELMORA_JOBS:-$(nproc)}" --target "$@"
+}
+
 velmora_build() {
   local preset
   for preset in "$@"; do
     if [ ! -f "$VELMORA_ROOT/build/$preset/build.ninja" ]; then
       cmake --preset "$preset" -S "$VELMORA_ROOT" >/dev/null || return 1
     fi
-    cmake --build "$VELMORA_ROOT/build/$preset" -j"$(nproc)" || return 1
+    cmake --build "$VELMORA_ROOT/build/$preset" -j"${VELMORA_JOBS:-$(nproc)}" || return 1
   done
 }
 
@@ -89,16 +99,21 @@ velmora_prefix_settings() {
 velmora_start_wine() {
   local size=${VELMORA_SCREEN:-1920x1080}
   local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$$"
-  if [ ! -f "$template/.velmora-ready" ]; then
-    rm -rf "$template"
-    mkdir -p "$template"
-    velmora_wine_env "$template"
-    velmora_log "preparing the Wine prefix (once)"
-    wineboot -u >/dev/null 2>&1
-    velmora_prefix_settings 1920x1080
-    wineserver -w
-    touch "$template/.velmora-ready"
-  fi
+  mkdir -p "$VELMORA_ROOT/build/wine"
+  # Runs that start side by side take turns to prepare the one template.
+  (
+    flock 9
+    if [ ! -f "$template/.velmora-ready" ]; then
+      rm -rf "$template"
+      mkdir -p "$template"
+      velmora_wine_env "$template"
+      velmora_log "preparing the Wine prefix (once)"
+      wineboot -u >/dev/null 2>&1
+      velmora_prefix_settings 1920x1080
+      wineserver -w
+      touch "$template/.velmora-ready"
+    fi
+  ) 9>"$VELMORA_ROOT/build/wine/template.lock"
   rm -rf "$run"
   cp -a "$template" "$run"
   velmora_wine_env "$run"

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/os_functions.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -63,7 +64,7 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> table, const F
   parent_ = parent;
   // Lets Tab move between the controls (see RunMessageLoop).
   SetWindowLongPtrW(parent, GWL_EXSTYLE, GetWindowLongPtrW(parent, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-  const UINT dpi = GetDpiForWindow(parent);
+  const UINT dpi = WindowDpi(parent);
   for (const ControlSpec& layout : table) {
     const ClassAndStyle cs = ClassFor(layout);
     const DWORD style = WS_CHILD | WS_VISIBLE | cs.style | layout.extraStyle | (layout.startsGroup ? WS_GROUP : 0u);
@@ -114,7 +115,7 @@ void ControlSet::SetFont(int id, const FontSpec& font) {
   for (Entry& e : entries_) {
     if (e.layout.id == id) e.font = font;
   }
-  ApplyFonts(GetDpiForWindow(parent_));
+  ApplyFonts(WindowDpi(parent_));
 }
 
 void ControlSet::SetTextColor(int id, COLORREF color) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/handles.h"
+#include "ui/os_functions.h"
 
 namespace ui {
 namespace {
@@ -195,7 +196,7 @@ void FolderList::SetFont(HFONT font) {
   const SelectionGuard select(dc.get(), font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.get(), &metrics);
-  const int icon = GetSystemMetricsForDpi(SM_CYSMICON, GetDpiForWindow(hwnd_));
+  const int icon = SystemMetricForDpi(SM_CYSMICON, WindowDpi(hwnd_));
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, icon) + 2);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/os_functions.h"
+
 namespace ui {
 
 int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
@@ -9,15 +11,10 @@ int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, static_cas
 
 namespace {
 
-UINT SystemDpi() {
-  const UINT dpi = GetDpiForSystem();
-  return dpi ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
 // The outer rectangle of a window whose client area has the given size.
 SIZE OuterSize(const WindowOptions& o, UINT dpi) {
   RECT r{0, 0, TwipsToPixels(o.clientWidthTwips, dpi), TwipsToPixels(o.clientHeightTwips, dpi)};
-  AdjustWindowRectExForDpi(&r, o.style, FALSE, o.exStyle, dpi);
+  AdjustWindowRectForDpi(r, o.style, o.exStyle, dpi);
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -79,8 +76,7 @@ void Window::Destroy() {
 }
 
 UINT Window::Dpi() const {
-  const UINT dpi = hwnd_ ? GetDpiForWindow(hwnd_) : 0;
-  return dpi ? dpi : SystemDpi();
+  return WindowDpi(hwnd_);
 }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {

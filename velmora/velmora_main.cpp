@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "ui/com_apartment.h"
+#include "ui/os_functions.h"
 #include "ui/system.h"
 #include "ui/window.h"
 #include "velmora/app/app_path.h"
@@ -69,6 +71,7 @@ class Program {
   }
 
   void Capture(int mode) {
+    ui::WaitForCompositor();
     switch (mode) {
       case 1: capture::RunFullScreenCapture(); break;
       case 2: capture::ShowSharedAreaPicker(); break;
@@ -121,6 +124,7 @@ class Program {
 }  // namespace velmora
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const ui::ComApartment com;
   velmora::Program program(velmora::AppPath(ui::ProgramPath()));
   if (!program.Start()) return 1;
   return ui::RunMessageLoop();

@@ -4,6 +4,7 @@
 
 #include "tests/e2e/velmora_bar_driver.h"
 #include "tests/support/e2e_support.h"
+#include "ui/os_functions.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST_F(VelmoraE2E, TheBarStandsInTheWorkAreasCornerAndExitEndsTheProgram) {
   GetClientRect(bar_, &client);
   GetWindowRect(bar_, &outer);
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int dpi = static_cast<int>(GetDpiForWindow(bar_));
+  const int dpi = static_cast<int>(ui::WindowDpi(bar_));
   EXPECT_EQ(client.right, MulDiv(840, dpi, 1440));
   EXPECT_EQ(client.bottom, MulDiv(285, dpi, 1440));
   EXPECT_EQ(outer.right - outer.left, client.right) << "the bar has no border";

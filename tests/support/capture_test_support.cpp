@@ -1,12 +1,13 @@
 #include "tests/support/capture_test_support.h"
 
 #include "ui/handles.h"
+#include "ui/os_functions.h"
 
 namespace capture_test {
 namespace {
 
 // The process sees physical pixels, as Velmora does through its manifest.
-const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+const bool kDpiAware = ui::SetProcessDpiAware();
 
 COLORREF PatternColor(int x, int y) { return RGB((x * 37 + 11) & 0xFF, (y * 53 + 7) & 0xFF, ((x + y) * 29) & 0xFF); }
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/maker.h"
+#include "ui/os_functions.h"
 
 namespace velmora {
 namespace {
@@ -40,7 +41,7 @@ bool BarPanel::Open(HWND bar) {
   options.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
   options.owner = bar;
   options.placement = ui::Placement::Explicit;
-  const UINT dpi = GetDpiForWindow(bar);
+  const UINT dpi = ui::WindowDpi(bar);
   options.x = ui::TwipsToPixels(kBarStripTwips, dpi);
   options.y = 0;
   options.clientWidthTwips = kPanelWidthTwips;

@@ -2,6 +2,7 @@
 
 #include <dwmapi.h>
 
+#include "ui/os_functions.h"
 #include "ui/system.h"
 
 namespace capture {
@@ -138,10 +139,10 @@ PaletteSelection::~PaletteSelection() {
 }
 
 PhysicalPixelsScope::PhysicalPixelsScope()
-    : previous_(SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {}
+    : previous_(ui::SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) {}
 
 PhysicalPixelsScope::~PhysicalPixelsScope() {
-  if (previous_) SetThreadDpiAwarenessContext(previous_);
+  if (previous_) ui::SetThreadDpiAwareness(previous_);
 }
 
 }  // namespace capture

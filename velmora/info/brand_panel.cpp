@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/maker.h"
+#include "ui/os_functions.h"
 #include "ui/system.h"
 #include "velmora/info/help_text.h"
 
@@ -40,7 +41,7 @@ void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font) {
   const std::wstring text = ui::GetText(control);
   RECT room{};
   GetClientRect(control, &room);
-  const UINT dpi = GetDpiForWindow(control);
+  const UINT dpi = ui::WindowDpi(control);
   ui::WindowDc dc(control);
   for (; font.tenthsOfPoint > 60; font.tenthsOfPoint -= 5) {
     const ui::Font made = ui::MakeFont(font, dpi);

@@ -1,0 +1,43 @@
+// The functions Windows 7 lacks: found where the system has them, and where
+// it has none each stand-in gives what Windows 7 itself gives.
+#include <gtest/gtest.h>
+
+#include "ui/handles.h"
+#include "ui/os_functions.h"
+
+namespace {
+
+TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
+  const ui::NewerFunctions present(GetModuleHandleW(L"user32.dll"));
+  // A module without any of them stands for Windows 7's user32.
+  const ui::NewerFunctions absent(GetModuleHandleW(L"kernel32.dll"));
+  const ui::WindowDc screen(nullptr);
+  const UINT screenDpi = static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSX));
+  RECT framed{0, 0, 200, 100};
+  AdjustWindowRectEx(&framed, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_TOOLWINDOW);
+
+  const struct {
+    const char* system;
+    const ui::NewerFunctions& f;
+    bool found;
+  } cases[] = {{"this system", present, true}, {"Windows 7", absent, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.system);
+    const void* entries[] = {reinterpret_cast<void*>(c.f.getDpiForSystem),
+                             reinterpret_cast<void*>(c.f.getDpiForWindow),
+                             reinterpret_cast<void*>(c.f.adjustWindowRectExForDpi),
+                             reinterpret_cast<void*>(c.f.getSystemMetricsForDpi),
+                             reinterpret_cast<void*>(c.f.setThreadDpiAwarenessContext),
+                             reinterpret_cast<void*>(c.f.setProcessDpiAwarenessContext)};
+    for (const void* entry : entries) EXPECT_EQ(entry != nullptr, c.found);
+    EXPECT_EQ(ui::SystemDpi(c.f), screenDpi);
+    EXPECT_EQ(ui::WindowDpi(GetDesktopWindow(), c.f), screenDpi);
+    RECT r{0, 0, 200, 100};
+    ui::AdjustWindowRectForDpi(r, WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, screenDpi, c.f);
+    EXPECT_TRUE(EqualRect(&r, &framed));
+    EXPECT_EQ(ui::SystemMetricForDpi(SM_CYSMICON, screenDpi, c.f), GetSystemMetrics(SM_CYSMICON));
+  }
+  EXPECT_EQ(ui::SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, absent), nullptr);
+}
+
+}  // namespace
