@@ -78,24 +78,24 @@ int wmain(int argc, wchar_t** argv) {
   const bool full = argc > 2 && std::wstring(argv[2]) == L"full";
 
   velmora::MenuLists shipped;
-  bench::Report("shipped_read_ms", bench::MedianMs(5, [&] { shipped = ReadAll(folder); }));
+  bench::Report("shipped_read_ms", bench::MedianMs(9, [&] { shipped = ReadAll(folder); }));
   double items = 0;
   for (const auto& [name, list] : shipped) items += static_cast<double>(list.size());
   bench::Report("shipped_items", items);
   // Every shown symbol list opened once.
-  bench::Report("shipped_menu_ms", bench::MedianMs(5, [&] {
+  bench::Report("shipped_menu_ms", bench::MedianMs(9, [&] {
                   for (int group = 0; group < 6; ++group) OpenFirstTime(shipped, group);
                 }));
 
   for (const int lines : {1000, 10000, 32767}) {
     const std::wstring root = WriteLists(lines);
     velmora::MenuLists all;
-    bench::Report(Key("read26_ms", lines).c_str(), bench::MedianMs(3, [&] { all = ReadAll(root); }));
+    bench::Report(Key("read26_ms", lines).c_str(), bench::MedianMs(9, [&] { all = ReadAll(root); }));
     // The first opening of one list's submenu (希腊字母); the others cost
     // nothing until they are opened.
     if (lines <= 10000 || full) {
       bench::Report(Key("menu1_ms", lines).c_str(),
-                    bench::MedianMs(lines > 10000 ? 1 : 3, [&] { OpenFirstTime(all, 4); }));
+                    bench::MedianMs(lines > 10000 ? 1 : 9, [&] { OpenFirstTime(all, 4); }));
     }
     RemoveLists(root);
   }

@@ -1,5 +1,7 @@
 #include "ui/os_functions.h"
 
+#include <string>
+
 #include "ui/handles.h"
 
 namespace ui {
@@ -70,9 +72,15 @@ bool SetProcessDpiAware(const NewerFunctions& f) {
 void WaitForCompositor() {
   // Loaded when first needed, so that programs that never wait start without
   // it; it stays loaded for the life of the program.
+  // By its full path in the system folder: LOAD_LIBRARY_SEARCH_SYSTEM32 is
+  // refused by a Windows 7 without its loader update.
   static const auto flush = [] {
     HRESULT(WINAPI * function)() = nullptr;
-    LookUp(LoadLibraryExW(L"dwmapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "DwmFlush", function);
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+      LookUp(LoadLibraryW((std::wstring(folder, length) + L"\\dwmapi.dll").c_str()), "DwmFlush", function);
+    }
     return function;
   }();
   // Fails where there is no compositor, with nothing to wait for.
