@@ -81,10 +81,18 @@ void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& c
   MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-bool ShellOpen(HWND owner, const std::wstring& target) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOW));
-  return result > 32;
+namespace {
+
+bool ShellRun(HWND owner, const wchar_t* target, const wchar_t* arguments) {
+  return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target, arguments, nullptr, SW_SHOW)) > 32;
+}
+
+}  // namespace
+
+bool ShellOpen(HWND owner, const std::wstring& target) { return ShellRun(owner, target.c_str(), nullptr); }
+
+bool ShowInFolder(HWND owner, const std::wstring& file) {
+  return ShellRun(owner, L"explorer.exe", (L"/select,\"" + file + L"\"").c_str());
 }
 
 std::wstring ProgramPath() {

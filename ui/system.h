@@ -24,6 +24,8 @@ void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& c
 // Opens a file, folder, program or address through the shell ("open", shown
 // normally). Returns whether the shell accepted it.
 bool ShellOpen(HWND owner, const std::wstring& target);
+// Opens Explorer on a file's folder with the file selected.
+bool ShowInFolder(HWND owner, const std::wstring& file);
 
 // The running program's file version as "major.minor.revision" (1.1.0).
 std::wstring ProgramVersionText();

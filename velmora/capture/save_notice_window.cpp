@@ -1,7 +1,5 @@
 #include "velmora/capture/save_notice_window.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -101,10 +99,7 @@ class SaveNoticeWindow : public ui::Window {
   }
 
   void Clicked() {
-    if (!file_.empty()) {
-      const std::wstring arguments = L"/select,\"" + file_ + L"\"";
-      ShellExecuteW(nullptr, L"open", L"explorer.exe", arguments.c_str(), nullptr, SW_SHOWNORMAL);
-    }
+    if (!file_.empty()) ui::ShowInFolder(Handle(), file_);
     Destroy();
   }
 
