@@ -112,10 +112,13 @@ int ControlSet::IdOf(HWND control) const {
 }
 
 void ControlSet::SetFont(int id, const FontSpec& font) {
+  // Only this control changes; the others keep their fonts. A font no control
+  // uses any more stays with the set until the DPI changes or the set goes.
   for (Entry& e : entries_) {
-    if (e.layout.id == id) e.font = font;
+    if (e.layout.id != id) continue;
+    e.font = font;
+    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font, WindowDpi(parent_))), TRUE);
   }
-  ApplyFonts(WindowDpi(parent_));
 }
 
 void ControlSet::SetTextColor(int id, COLORREF color) {
@@ -159,18 +162,21 @@ void ControlSet::Relayout(UINT dpi) {
 void ControlSet::ApplyFonts(UINT dpi) {
   // New fonts first, then the controls switch, then the old fonts go.
   // Controls with the same font share one handle.
-  std::vector<Font> made;
-  std::vector<const FontSpec*> specs;
+  const std::vector<Font> old = std::move(fonts_);
+  fonts_.clear();
+  fontSpecs_.clear();
   for (const Entry& e : entries_) {
-    std::size_t i = 0;
-    while (i < specs.size() && !SameFont(*specs[i], e.font)) ++i;
-    if (i == specs.size()) {
-      made.push_back(MakeFont(e.font, dpi));
-      specs.push_back(&e.font);
-    }
-    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(made[i].get()), TRUE);
+    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(e.font, dpi)), TRUE);
   }
-  fonts_ = std::move(made);
+}
+
+HFONT ControlSet::FontFor(const FontSpec& font, UINT dpi) {
+  for (std::size_t i = 0; i < fontSpecs_.size(); ++i) {
+    if (SameFont(fontSpecs_[i], font)) return fonts_[i].get();
+  }
+  fonts_.push_back(MakeFont(font, dpi));
+  fontSpecs_.push_back(font);
+  return fonts_.back().get();
 }
 
 }  // namespace ui

@@ -74,12 +74,15 @@ class ControlSet {
     FontSpec font;
   };
   void ApplyFonts(UINT dpi);
+  // The set's font for a spec at the DPI, made when the set has none yet.
+  HFONT FontFor(const FontSpec& font, UINT dpi);
   int IdOf(HWND control) const;
 
   HWND parent_ = nullptr;
   std::vector<Entry> entries_;
   std::map<int, COLORREF> colors_;
-  std::vector<Font> fonts_;  // fonts in use at the current DPI
+  std::vector<Font> fonts_;          // fonts made at the current DPI
+  std::vector<FontSpec> fontSpecs_;  // what each of fonts_ was made from
 };
 
 }  // namespace ui
