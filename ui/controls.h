@@ -74,7 +74,7 @@ class ControlSet {
     FontSpec font;
   };
   void ApplyFonts(UINT dpi);
-  // The set's font for a spec at the DPI, made when the set has none yet.
+  // The set's font of that face, size and weight at the DPI, made when the set has none yet.
   HFONT FontFor(const FontSpec& font, UINT dpi);
   int IdOf(HWND control) const;
 
