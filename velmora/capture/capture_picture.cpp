@@ -86,6 +86,23 @@ Picture CaptureScreen() {
   return CaptureWindow(GetDesktopWindow(), false, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
+namespace {
+
+DWORD WINAPI CaptureScreenInto(void* picture) {
+  *static_cast<Picture*>(picture) = CaptureScreen();
+  return 0;
+}
+
+}  // namespace
+
+Picture CaptureScreenApart() {
+  Picture picture;
+  const ui::KernelHandle thread(CreateThread(nullptr, 0, CaptureScreenInto, &picture, 0, nullptr));
+  if (!thread) return CaptureScreen();
+  WaitForSingleObject(thread.get(), INFINITE);
+  return picture;
+}
+
 Picture CaptureActiveWindow() {
   const PhysicalPixelsScope physical;
   const HWND foreground = GetForegroundWindow();

@@ -2,10 +2,12 @@
 // Screen pixels turned into pictures. A picture owns its bitmap (in the
 // screen's own format) and, on 256-colour palette displays only, a copy of
 // the system palette; both are freed when the picture goes away. Pictures
-// move but do not copy, so there is always exactly one owner.
+// move but do not copy; where two windows show one capture they share it,
+// read-only, and the last of them frees it.
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "ui/handles.h"
@@ -31,6 +33,9 @@ class Picture {
   int height_ = 0;
 };
 
+// One picture held by several windows at once, never changed by any.
+using SharedPicture = std::shared_ptr<const Picture>;
+
 // Takes ownership of both handles (hPal may be null).
 Picture CreateBitmapPicture(HBITMAP hBmp, HPALETTE hPal);
 
@@ -43,14 +48,21 @@ Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int wi
 // The whole primary screen at its physical resolution.
 Picture CaptureScreen();
 
+// The same, read on a thread of its own that ends with the read. Under
+// Wine each thread talks to the X server over a connection of its own, and
+// a whole-screen read on a window thread's connection was measured to slow
+// that thread's next window operations several-fold (a viewer's showing
+// from 3 to 8 ms). On Windows the extra thread costs a fraction of a
+// millisecond.
+Picture CaptureScreenApart();
+
 // The foreground window with its frame and title bar as the screen shows it,
 // clipped to the primary screen; an empty picture when there is none.
 Picture CaptureActiveWindow();
 
 // width x height pixels of a picture already in memory from (left, top), in
 // its own format and with a copy of its palette; parts outside it are black.
-// A cut from a held picture leaves out whatever is drawn over it on screen,
-// and copying a whole picture costs no second read of the screen.
+// A cut from a held picture leaves out whatever is drawn over it on screen.
 Picture CropPicture(const Picture& source, int left, int top, int width, int height);
 
 // The capture file name for the present local time.

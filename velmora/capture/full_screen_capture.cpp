@@ -16,13 +16,17 @@ OpenWindows<ViewerWindow>& Viewers() {
 
 ViewerWindow* RunFullScreenCapture() {
   static ViewerWindow shared;  // made on first use, never shown, kept until the program ends
-  shared.cap();
+  shared.Load();
   MarkHiddenHelper(shared.Handle());
-  // One read of the screen per command: the new viewer holds a copy of the
-  // picture just taken, when it was not yet on screen to be in it.
+  // Both windows are made, hidden, before the screen is read: right after a
+  // read of the whole screen the window system is still busy with it, and
+  // a window made then takes several times as long.
   auto viewer = std::make_unique<ViewerWindow>();
-  const Picture& frozen = shared.Image();
-  viewer->SetPicture(CropPicture(frozen, 0, 0, frozen.Width(), frozen.Height()));
+  viewer->Load();
+  // One read of the screen per command; the new viewer shows the very
+  // picture the shared one holds.
+  shared.cap();
+  viewer->SetPicture(shared.SharedImage());
   viewer->Show(SW_SHOWNORMAL);
   return Viewers().Add(std::move(viewer));
 }

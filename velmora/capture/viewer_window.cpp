@@ -53,18 +53,23 @@ bool ViewerWindow::Load() {
 }
 
 void ViewerWindow::cap() {
-  if (Load()) SetPicture(CaptureScreen());
+  if (Load()) SetPicture(std::make_shared<const Picture>(CaptureScreenApart()));
 }
 
-void ViewerWindow::SetPicture(Picture picture) {
+void ViewerWindow::SetPicture(SharedPicture picture) {
   if (!Load()) return;
   image_ = std::move(picture);
-  SetWindowPos(image1_.Handle(), nullptr, 0, 0, image_.Width(), image_.Height(), SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(image1_.Handle(), nullptr, 0, 0, Image().Width(), Image().Height(), SWP_NOMOVE | SWP_NOZORDER);
   ShowBmp();
 }
 
+const Picture& ViewerWindow::Image() const {
+  static const Picture none;
+  return image_ ? *image_ : none;
+}
+
 void ViewerWindow::ShowBmp() {
-  position_ = PlacePicture({image_.Width(), image_.Height()}, AreaExtent(), Metrics());
+  position_ = PlacePicture({Image().Width(), Image().Height()}, AreaExtent(), Metrics());
   if (image1_.Exists()) {
     SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     InvalidateRect(image1_.Handle(), nullptr, FALSE);
@@ -115,7 +120,7 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ViewerWindow::OnDestroy() {
-  image_ = Picture();  // the picture goes with the window
+  image_.reset();  // the picture goes with the window (and with the last one showing it)
 }
 
 LRESULT ViewerWindow::ImageBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,11 +171,12 @@ std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam)
 
 void ViewerWindow::PaintImage() {
   const ui::PaintScope paint(image1_.Handle());
-  if (!image_) return;
+  const Picture& image = Image();
+  if (!image) return;
   const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
-  const ui::SelectionGuard selected(memory.get(), image_.Bitmap());
-  if (image_.Palette()) {
-    SelectPalette(paint.dc(), image_.Palette(), TRUE);
+  const ui::SelectionGuard selected(memory.get(), image.Bitmap());
+  if (image.Palette()) {
+    SelectPalette(paint.dc(), image.Palette(), TRUE);
     RealizePalette(paint.dc());
   }
   const RECT& r = paint.area();
@@ -185,7 +191,7 @@ void ViewerWindow::PressImage(MouseButton button, Offset pointer) {
 
 void ViewerWindow::MoveImage(Offset pointer, bool release) {
   if (pan_.Dragging()) {
-    const Extent size{image_.Width(), image_.Height()};
+    const Extent size{Image().Width(), Image().Height()};
     position_ = release ? pan_.Release(pointer, position_, size, AreaExtent())
                         : pan_.Move(pointer, position_, size, AreaExtent());
     SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -202,7 +208,7 @@ void ViewerWindow::SaveAndShowMenu(Offset pointer) {
   // The file is written as the menu opens, whatever the user then chooses;
   // the one item only tells where it went, or why it could not be written.
   saveName_ = CaptureFileName(TimeLayout::Separated);
-  lastSave_ = SaveCapture(image_, saveName_);
+  lastSave_ = SaveCapture(Image(), saveName_);
   menuCaption_ = SaveMenuText(lastSave_);
   const ui::Menu menu(CreatePopupMenu());
   if (!menu) return;

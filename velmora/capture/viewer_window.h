@@ -25,10 +25,11 @@ class ViewerWindow : public ui::Window {
   // needed, so a new viewer is never in its own picture.
   void cap();
   // Holds and places a picture captured before (loads first when needed).
-  void SetPicture(Picture picture);
+  void SetPicture(SharedPicture picture);
   void ShowBmp();
 
-  const Picture& Image() const { return image_; }
+  const Picture& Image() const;
+  SharedPicture SharedImage() const { return image_; }
   POINT ImagePosition() const { return {position_.x, position_.y}; }
   HWND AreaControl() const { return pic1_.Handle(); }
   HWND ImageControl() const { return image1_.Handle(); }
@@ -63,7 +64,7 @@ class ViewerWindow : public ui::Window {
 
   ui::Window pic1_;  // the picture area, filling the viewer
   ImageBox image1_{*this};
-  Picture image_;
+  SharedPicture image_;
   Offset position_;
   PanModel pan_;
   std::wstring saveName_;
