@@ -95,14 +95,22 @@ bool BarWindow::Open() {
 void BarWindow::OnCreate() {
   tracker_ = std::make_unique<ForegroundTracker>(reinterpret_cast<std::uintptr_t>(Handle()));
   if (services_.registerHotKeys) services_.registerHotKeys(Handle());
-  // The result of opening the page is not examined: no browser, no message.
-  if (HomePageDue(random_)) ui::ShellOpen(Handle(), maker::kWebAddress);
-
   panel_.Open(Handle());
   PlaceInCorner();
+  timer2_.Start(Handle(), kTimer2, kTrackingMs);
+  // The lists are read, and the home page opened, just after the bar shows:
+  // a posted message comes before any click or key, so no menu can open
+  // without its lists.
+  PostMessageW(Handle(), kLoadMenus, 0, 0);
+}
+
+void BarWindow::LoadMenus() {
+  if (menusLoaded_) return;
+  menusLoaded_ = true;
   if (services_.loadMenus) lists_ = services_.loadMenus(appPath_);
   popup_.Build(tree_, lists_);
-  timer2_.Start(Handle(), kTimer2, kTrackingMs);
+  // The result of opening the page is not examined: no browser, no message.
+  if (HomePageDue(random_)) ui::ShellOpen(Handle(), maker::kWebAddress);
 }
 
 void BarWindow::PlaceInCorner() {
@@ -139,6 +147,7 @@ void BarWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void BarWindow::PopUpMenu() {
+  LoadMenus();
   POINT at{};
   GetCursorPos(&at);
   Run(popup_.Track(Handle(), at));
@@ -249,6 +258,7 @@ LRESULT BarWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_KEYDOWN: OnKey(wParam); return 0;
     case WM_INITMENUPOPUP: popup_.Opening(reinterpret_cast<HMENU>(wParam)); return 0;
+    case kLoadMenus: LoadMenus(); return 0;
     case WM_DESTROY:
       timer2_.Stop();
       if (services_.unregisterHotKeys) services_.unregisterHotKeys(Handle());

@@ -53,6 +53,7 @@ class BarWindow : public ui::Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void PlaceInCorner();
+  void LoadMenus();
   void PopUpMenu();
   void Run(UINT commandId);
   void RunAction(const MenuItem& item);
@@ -67,6 +68,8 @@ class BarWindow : public ui::Window {
   std::wstring appPath_;
   RandomSource random_;
   MenuTree tree_;
+  static constexpr UINT kLoadMenus = WM_APP + 1;
+  bool menusLoaded_ = false;
   MenuLists lists_;  // read at load; the popup menu shows them
   PopupMenu popup_;
   BarPanel panel_;
