@@ -43,13 +43,15 @@ void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font) {
   GetClientRect(control, &room);
   const UINT dpi = ui::WindowDpi(control);
   ui::WindowDc dc(control);
-  for (; font.tenthsOfPoint > 60; font.tenthsOfPoint -= 5) {
-    const ui::Font made = ui::MakeFont(font, dpi);
+  font.tenthsOfPoint = FittingFontSize(font.tenthsOfPoint, {room.right, room.bottom}, [&](int size) {
+    ui::FontSpec trial = font;
+    trial.tenthsOfPoint = size;
+    const ui::Font made = ui::MakeFont(trial, dpi);
     const ui::SelectionGuard select(dc.get(), made.get());
-    SIZE size{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    if (size.cx <= room.right && size.cy <= room.bottom) break;
-  }
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return TextExtent{extent.cx, extent.cy};
+  });
   controls.SetFont(id, font);
 }
 

@@ -3,6 +3,7 @@
 // splash's closing clock and the link labels' colour under the pointer.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,18 @@ int ElapsedSecondsPart(std::int64_t loadedAt, std::int64_t now);
 
 // The splash closes at the first tick whose seconds part is above 5.
 bool SplashDue(std::int64_t loadedAt, std::int64_t now);
+
+// The size, in tenths of a point, at which a label's text fits its room:
+// sizes are tried from `start` down in steps of half a point and the first
+// that fits is taken; the first at or below 6 points is taken untried.
+// Text grows about in proportion to its size, so the search starts near
+// where the text at `start` says it will end and measures two or three
+// sizes instead of every one (each is a font made and measured).
+struct TextExtent {
+  int width = 0;
+  int height = 0;
+};
+int FittingFontSize(int start, TextExtent room, const std::function<TextExtent(int size)>& measure);
 
 // The two link labels of the splash and about windows: each turns blue when
 // the pointer moves over it and both turn black again over the background.

@@ -1,6 +1,8 @@
 // Version texts, the splash's closing clock, the shown addresses, the help text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "velmora/info/brand_rules.h"
 #include "velmora/info/help_text.h"
 
@@ -15,6 +17,31 @@ TEST(SplashClock, ClosesAtTheFirstTickWhoseSecondsPartIsPastFive) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.now - row.loadedAt);
     EXPECT_EQ(SplashDue(row.loadedAt, row.now), row.due);
+  }
+}
+
+// Each row's text grows as perPoint * size + fixed (in tenths of a point);
+// the answer is what trying every size from the start down would give.
+TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
+  const struct { int start, room, perPoint, fixed, size, atMost; } rows[] = {
+      {143, 1000, 5, 0, 143, 1},   // fits at once
+      {143, 500, 5, 0, 98, 3},     // in proportion: the guess is right
+      {135, 400, 5, 0, 80, 4},     // the guess right on a size that just fits
+      {143, 700, 4, 200, 123, 3},  // a fixed part: the guess is high, one step down
+      {143, 500, 8, -300, 98, 6},  // growing faster than the size: the guess is low, steps up
+      {143, 500, 5, 200, 58, 5},   // fits nowhere: the first size at or below 6 pt, untried
+      {60, 1, 5, 0, 60, 0},        // at the floor already: taken as it is
+      {143, 0, 0, 0, 143, 1},      // empty text fits anywhere
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.start << " into " << row.room);
+    int measured = 0;
+    const int size = FittingFontSize(row.start, {row.room, 1000}, [&](int s) {
+      ++measured;
+      return TextExtent{std::max(0, row.perPoint * s + row.fixed), 10};
+    });
+    EXPECT_EQ(size, row.size);
+    EXPECT_LE(measured, row.atMost);
   }
 }
 
