@@ -18,9 +18,8 @@ ViewerWindow* RunFullScreenCapture() {
   static ViewerWindow shared;  // made on first use, never shown, kept until the program ends
   shared.Load();
   MarkHiddenHelper(shared.Handle());
-  // Both windows are made, hidden, before the screen is read: right after a
-  // read of the whole screen the window system is still busy with it, and
-  // a window made then takes several times as long.
+  // Both windows are made before the screen is read, while the window
+  // system has nothing else to do; hidden, neither is in the picture.
   auto viewer = std::make_unique<ViewerWindow>();
   viewer->Load();
   // One read of the screen per command; the new viewer shows the very
