@@ -30,13 +30,15 @@ double Median(std::vector<double> values) {
   return median;
 }
 
+double TimeMs(const std::function<void()>& work) {
+  const auto start = Clock::now();
+  work();
+  return MillisecondsSince(start);
+}
+
 double MedianMs(int runs, const std::function<void()>& work) {
   std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    work();
-    times.push_back(MillisecondsSince(start));
-  }
+  for (int i = 0; i < runs; ++i) times.push_back(TimeMs(work));
   return Median(times);
 }
 

@@ -14,6 +14,8 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start);
 
+// One timing of `work`, in milliseconds.
+double TimeMs(const std::function<void()>& work);
 // The median of `runs` timings of `work`, in milliseconds.
 double MedianMs(int runs, const std::function<void()>& work);
 // The median of a series of runs; the series' spread goes out with the next

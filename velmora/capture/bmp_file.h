@@ -1,6 +1,6 @@
 #pragma once
-// A picture written as a Windows bitmap file in one write: 24-bit rows for
-// deep screens, the screen's own depth with a colour table for palette ones.
+// A picture written as a Windows bitmap file: 24-bit rows for deep screens,
+// the screen's own depth with a colour table for palette ones.
 
 #include <windows.h>
 

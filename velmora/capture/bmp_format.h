@@ -1,8 +1,8 @@
 #pragma once
 // The layout of a Windows bitmap file as written for a capture: file header,
 // BITMAPINFOHEADER, colour table (palette depths only), bottom-up rows each
-// padded to a multiple of four bytes. The whole file is planned up front so
-// that headers and pixels go out in one write.
+// padded to a multiple of four bytes. The whole file is planned up front, so
+// its size is known before any pixel is taken.
 
 #include <cstddef>
 #include <cstdint>

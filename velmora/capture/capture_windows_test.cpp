@@ -91,6 +91,7 @@ TEST(BmpFile, ByteForByteWhatTheSystemLaysOutAtEveryDepth) {
   const struct {
     int bits, width, height;
   } rows[] = {{32, 41, 30}, {32, 1, 1}, {32, 3, 2}, {32, 5, 4}, {32, 33, 3},
+              {32, 40001, 9},  // rows so wide that they go out in two bands
               {24, 5, 3},   {16, 7, 2}, {8, 9, 2},  {4, 5, 2},  {1, 9, 2}};
   const std::wstring& path = kTestFile;  // each row overwrites the last
   for (const auto& row : rows) {
