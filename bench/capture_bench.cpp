@@ -75,8 +75,8 @@ DWORD64 FileBytes(const std::wstring& path) {
 // Memory is measured in a process of its own: pixels freed by earlier
 // captures stay with the allocator and would be reused by the viewers. The
 // first ten viewers also carry what the process takes once for its first
-// captures (under Wine, the allocator's room for the thread that reads the
-// screen), so a viewer's own cost is taken over the twenty after them.
+// captures (under Wine, about 16 MB of its own allocations), so a viewer's
+// own cost is taken over the twenty after them.
 int MeasureViewerMemory() {
   capture::ViewerWindow* first = OpenViewer();  // also makes the shared hidden viewer
   if (!first) return 1;
