@@ -30,7 +30,7 @@ POINT Origin(const WindowOptions& o, SIZE size) {
 
 Window::~Window() { Destroy(); }
 
-bool Window::RegisterClassOnce(const wchar_t* className) {
+bool Window::RegisterClassOnce(const wchar_t* className, bool topLevel) {
   WNDCLASSEXW existing{sizeof existing};
   if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return true;
   WNDCLASSEXW wc{sizeof wc};
@@ -38,13 +38,20 @@ bool Window::RegisterClassOnce(const wchar_t* className) {
   wc.lpfnWndProc = &Window::Procedure;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  // Only top-level windows show an icon (caption, taskbar, Alt+Tab). The
+  // small one is given as well: left out, the system makes it from the large
+  // one at every registration, which under Wine costs about 2.5 ms a class.
+  if (topLevel) {
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.hIconSm = static_cast<HICON>(LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  }
   wc.lpszClassName = className;
   return RegisterClassExW(&wc) != 0;
 }
 
 bool Window::Create(const WindowOptions& o) {
-  if (hwnd_ || !RegisterClassOnce(o.className)) return false;
+  if (hwnd_ || !RegisterClassOnce(o.className, (o.style & WS_CHILD) == 0)) return false;
   background_ = o.background == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : o.background;
   ownsBrush_ = o.background != CLR_INVALID;
   backgroundBrush_ = ownsBrush_ ? CreateSolidBrush(background_) : GetSysColorBrush(COLOR_BTNFACE);

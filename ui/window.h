@@ -66,7 +66,7 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static bool RegisterClassOnce(const wchar_t* className);
+  static bool RegisterClassOnce(const wchar_t* className, bool topLevel);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
