@@ -5,6 +5,8 @@
 // to the first window and the time from the click to the second.
 //   startup_bench window PROGRAM.exe [runs]
 //   startup_bench clicked PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS [runs]
+//   startup_bench turns RUNS NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS
+//                            NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS
 #include <windows.h>
 
 #include <cstdio>
@@ -109,37 +111,76 @@ Run Measure(const std::wstring& path, const Flow& flow) {
   return run;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const bool clicked = argc >= 6 && std::wstring(argv[1]) == L"clicked";
-  if (argc < 3 || (std::wstring(argv[1]) != L"window" && !clicked)) {
-    std::fwprintf(stderr, L"usage: startup_bench window PROGRAM.exe [runs]\n"
-                          L"       startup_bench clicked PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS [runs]\n");
-    return 2;
-  }
-  const Flow flow = clicked ? Flow{argv[3], argv[4], argv[5]} : Flow{};
-  const int runsAt = clicked ? 6 : 3;
-  const int runs = argc > runsAt ? _wtoi(argv[runsAt]) : 9;
+// The runs of one program, reported under a name ("" for none).
+struct Series {
+  std::wstring path;
+  Flow flow;
   std::vector<double> times, firsts, clicks, memory;
-  Measure(argv[2], flow);  // warm-up: the first start loads the system's files
-  for (int i = 0; i < runs; ++i) {
-    const Run run = Measure(argv[2], flow);
+
+  void Add(const Run& run) {
     if (run.ms < 0) {
       bench::Report("failed_runs", 1);
-      continue;
+      return;
     }
     times.push_back(run.ms);
     firsts.push_back(run.firstMs);
     clicks.push_back(run.clickMs);
     memory.push_back(run.privateBytes);
+  }
+
+  void Report(const std::string& name) const {
+    const auto key = [&](const char* figure) { return (name.empty() ? "" : name + ".") + figure; };
+    bench::Report(key("start_ms").c_str(), bench::Median(times));
+    if (!flow.label.empty()) {
+      bench::Report(key("first_window_ms").c_str(), bench::Median(firsts));
+      bench::Report(key("click_to_second_ms").c_str(), bench::Median(clicks));
+    }
+    bench::Report(key("idle_private_bytes").c_str(), bench::Median(memory));
+  }
+};
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+int Usage() {
+  std::fwprintf(stderr, L"usage: startup_bench window PROGRAM.exe [runs]\n"
+                        L"       startup_bench clicked PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS [runs]\n"
+                        L"       startup_bench turns RUNS NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS\n"
+                        L"                                NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS\n");
+  return 2;
+}
+
+}  // namespace
+
+// "turns" starts two programs by turns, each run of one beside a run of the
+// other, so that what else the machine does falls on both alike.
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring mode = argc > 1 ? argv[1] : L"";
+  if (mode == L"turns" && argc == 13) {
+    const int runs = _wtoi(argv[2]);
+    Series pair[2] = {{argv[4], {argv[5], argv[6], argv[7]}}, {argv[9], {argv[10], argv[11], argv[12]}}};
+    for (Series& series : pair) Measure(series.path, series.flow);  // warm-up: the first start loads the system's files
+    for (int i = 0; i < runs; ++i) {
+      // Each takes the first turn in every other round.
+      for (int k = 0; k < 2; ++k) {
+        Series& series = pair[(i + k) % 2];
+        series.Add(Measure(series.path, series.flow));
+        Sleep(500);
+      }
+    }
+    pair[0].Report(Narrow(argv[3]));
+    pair[1].Report(Narrow(argv[8]));
+    return 0;
+  }
+  const bool clicked = mode == L"clicked" && argc >= 6;
+  if (argc < 3 || (mode != L"window" && !clicked)) return Usage();
+  Series series{argv[2], clicked ? Flow{argv[3], argv[4], argv[5]} : Flow{}};
+  const int runsAt = clicked ? 6 : 3;
+  const int runs = argc > runsAt ? _wtoi(argv[runsAt]) : 9;
+  Measure(series.path, series.flow);  // warm-up: the first start loads the system's files
+  for (int i = 0; i < runs; ++i) {
+    series.Add(Measure(series.path, series.flow));
     Sleep(500);
   }
-  bench::Report("start_ms", bench::Median(times));
-  if (clicked) {
-    bench::Report("first_window_ms", bench::Median(firsts));
-    bench::Report("click_to_second_ms", bench::Median(clicks));
-  }
-  bench::Report("idle_private_bytes", bench::Median(memory));
+  series.Report("");
   return 0;
 }
