@@ -1,7 +1,6 @@
 #include "velmora/capture/bmp_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -26,8 +25,7 @@ class PackedBands {
       : dc_(dc),
         bitmap_(picture.Bitmap()),
         plan_(plan),
-        rowsPerBand_(static_cast<std::uint32_t>(
-            std::max<std::size_t>(1, kBandBytes / (std::size_t{4} * static_cast<std::uint32_t>(plan.width))))),
+        rowsPerBand_(static_cast<std::uint32_t>(std::max<std::size_t>(1, kBandBytes / (std::size_t{4} * plan.width)))),
         pixels_(std::make_unique_for_overwrite<std::byte[]>(std::size_t{4} * plan.width * rowsPerBand_)) {}
 
   std::uint32_t RowsPerBand() const { return rowsPerBand_; }
