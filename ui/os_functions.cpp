@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/handles.h"
+#include "ui/window.h"
 
 namespace ui {
 namespace {
@@ -14,20 +15,42 @@ void LookUp(HMODULE module, const char* name, Function& to) {
   to = module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
+// A system DLL by its full path in the system folder: LOAD_LIBRARY_SEARCH_SYSTEM32
+// is refused by a Windows 7 without its loader update. Null where it is missing.
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+}
+
+// MDT_EFFECTIVE_DPI and PROCESS_PER_MONITOR_DPI_AWARE of shellscalingapi.h,
+// a header for Windows 8.1 that the Windows 7 headers leave out.
+constexpr int kEffectiveDpi = 0;
+constexpr int kProcessPerMonitorDpiAware = 2;
+
 }  // namespace
 
-NewerFunctions::NewerFunctions(HMODULE user32) {
+NewerFunctions::NewerFunctions(HMODULE user32, HMODULE shcore) {
   LookUp(user32, "GetDpiForSystem", getDpiForSystem);
   LookUp(user32, "GetDpiForWindow", getDpiForWindow);
   LookUp(user32, "AdjustWindowRectExForDpi", adjustWindowRectExForDpi);
   LookUp(user32, "GetSystemMetricsForDpi", getSystemMetricsForDpi);
   LookUp(user32, "SetThreadDpiAwarenessContext", setThreadDpiAwarenessContext);
   LookUp(user32, "SetProcessDpiAwarenessContext", setProcessDpiAwarenessContext);
+  LookUp(shcore, "GetDpiForMonitor", getDpiForMonitor);
+  LookUp(shcore, "SetProcessDpiAwareness", setProcessDpiAwareness);
 }
 
 const NewerFunctions& SystemFunctions() {
-  // user32 stays loaded for the life of every program that has a window.
-  static const NewerFunctions functions(GetModuleHandleW(L"user32.dll"));
+  // user32 stays loaded for the life of every program that has a window;
+  // shcore, where there is one, stays loaded from here on. Windows 10 1703
+  // and later need nothing of shcore, so it is loaded only before that.
+  static const NewerFunctions functions = [] {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const bool current = GetProcAddress(user32, "SetProcessDpiAwarenessContext") != nullptr;
+    return NewerFunctions(user32, current ? nullptr : LoadSystemLibrary(L"shcore.dll"));
+  }();
   return functions;
 }
 
@@ -42,8 +65,19 @@ UINT SystemDpi(const NewerFunctions& f) {
 }
 
 UINT WindowDpi(HWND window, const NewerFunctions& f) {
-  const UINT dpi = window && f.getDpiForWindow ? f.getDpiForWindow(window) : 0;
-  return dpi ? dpi : SystemDpi(f);
+  if (window && f.getDpiForWindow) {
+    if (const UINT dpi = f.getDpiForWindow(window)) return dpi;
+  }
+  // Windows 8.1 and 10 before 1607 send WM_DPICHANGED with the DPI of the
+  // monitor the window is on, so that is the DPI it must be laid out at.
+  return MonitorDpi(window ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) : nullptr, f);
+}
+
+// GetDpiForMonitor: https://learn.microsoft.com/windows/win32/api/shellscalingapi/nf-shellscalingapi-getdpiformonitor
+UINT MonitorDpi(HMONITOR monitor, const NewerFunctions& f) {
+  UINT x = 0, y = 0;
+  if (monitor && f.getDpiForMonitor && SUCCEEDED(f.getDpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && x) return x;
+  return SystemDpi(f);
 }
 
 void AdjustWindowRectForDpi(RECT& r, DWORD style, DWORD exStyle, UINT dpi, const NewerFunctions& f) {
@@ -66,25 +100,47 @@ bool SetProcessDpiAware(const NewerFunctions& f) {
   if (f.setProcessDpiAwarenessContext) {
     return f.setProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
   }
+  if (f.setProcessDpiAwareness) return SUCCEEDED(f.setProcessDpiAwareness(kProcessPerMonitorDpiAware));
   return SetProcessDPIAware() != FALSE;
 }
 
 void WaitForCompositor() {
   // Loaded when first needed, so that programs that never wait start without
   // it; it stays loaded for the life of the program.
-  // By its full path in the system folder: LOAD_LIBRARY_SEARCH_SYSTEM32 is
-  // refused by a Windows 7 without its loader update.
   static const auto flush = [] {
     HRESULT(WINAPI * function)() = nullptr;
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-      LookUp(LoadLibraryW((std::wstring(folder, length) + L"\\dwmapi.dll").c_str()), "DwmFlush", function);
-    }
+    LookUp(LoadSystemLibrary(L"dwmapi.dll"), "DwmFlush", function);
     return function;
   }();
   // Fails where there is no compositor, with nothing to wait for.
   if (flush) flush();
+}
+
+// SPI_GETSELECTIONFADE: the chosen item "remains on the screen briefly while
+// fading out after the menu is dismissed"; the system's fade takes about a
+// third of a second.
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-systemparametersinfow
+void WaitForMenuFade() {
+  constexpr double kFadeSeconds = 0.35;
+  BOOL effects = TRUE, fade = FALSE;
+  SystemParametersInfoW(SPI_GETUIEFFECTS, 0, &effects, 0);
+  SystemParametersInfoW(SPI_GETSELECTIONFADE, 0, &fade, 0);
+  if (effects && fade) Delay(kFadeSeconds);
+  WaitForCompositor();
+}
+
+// DWMWA_TRANSITIONS_FORCEDISABLED:
+// https://learn.microsoft.com/windows/win32/api/dwmapi/ne-dwmapi-dwmwindowattribute
+void DisableWindowTransitions(HWND window) {
+  static const auto set = [] {
+    HRESULT(WINAPI * function)(HWND, DWORD, LPCVOID, DWORD) = nullptr;
+    LookUp(LoadSystemLibrary(L"dwmapi.dll"), "DwmSetWindowAttribute", function);
+    return function;
+  }();
+  const BOOL disabled = TRUE;
+  constexpr DWORD kTransitionsForceDisabled = 3;  // DWMWA_TRANSITIONS_FORCEDISABLED
+  // Fails where there is no compositor, where nothing fades anyway.
+  if (set && window) set(window, kTransitionsForceDisabled, &disabled, sizeof disabled);
 }
 
 }  // namespace ui

@@ -8,9 +8,11 @@
 
 namespace ui {
 
-// Entry points of user32 that Windows 7 lacks; null where this system has none.
+// Entry points of user32 and shcore that Windows 7 lacks; null where this
+// system has none. Windows 8.1 and Windows 10 before 1607 have the per-monitor
+// DPI of shcore but not yet the per-window functions of user32.
 struct NewerFunctions {
-  explicit NewerFunctions(HMODULE user32);
+  explicit NewerFunctions(HMODULE user32, HMODULE shcore = nullptr);
 
   UINT(WINAPI* getDpiForSystem)() = nullptr;
   UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
@@ -18,6 +20,9 @@ struct NewerFunctions {
   int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
   DPI_AWARENESS_CONTEXT(WINAPI* setThreadDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
   BOOL(WINAPI* setProcessDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
+  // shcore (Windows 8.1): the monitor's DPI, and the process-wide awareness.
+  HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
+  HRESULT(WINAPI* setProcessDpiAwareness)(int) = nullptr;
 };
 
 // This system's functions, looked up once.
@@ -25,22 +30,35 @@ const NewerFunctions& SystemFunctions();
 
 // The DPI of the session: the screen's, where there is no per-monitor DPI.
 UINT SystemDpi(const NewerFunctions& f = SystemFunctions());
-// The DPI a window is drawn at; the session's where the window has none of its own.
+// The DPI a window is drawn at: its own, else its monitor's, else the session's.
 UINT WindowDpi(HWND window, const NewerFunctions& f = SystemFunctions());
+// The effective DPI of a monitor; the session's where monitors have none.
+UINT MonitorDpi(HMONITOR monitor, const NewerFunctions& f = SystemFunctions());
 // The outer rectangle of a window whose client area is `r`, at a DPI.
 void AdjustWindowRectForDpi(RECT& r, DWORD style, DWORD exStyle, UINT dpi,
                             const NewerFunctions& f = SystemFunctions());
 int SystemMetricForDpi(int index, UINT dpi, const NewerFunctions& f = SystemFunctions());
 // Sets the calling thread's DPI awareness and returns the one it had; does
-// nothing and returns null where threads have no awareness of their own.
+// nothing and returns null where threads have no awareness of their own
+// (before Windows 10 1607): there the process's awareness, per monitor from
+// the manifest, already gives physical pixels.
 DPI_AWARENESS_CONTEXT SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT context,
                                             const NewerFunctions& f = SystemFunctions());
-// Makes the process per-monitor DPI aware where it can, else system DPI
-// aware (for programs without a manifest, such as the test programs).
+// Makes the process per-monitor DPI aware where it can (v2, else the
+// Windows 8.1 kind), else system DPI aware (for programs without a
+// manifest, such as the test programs).
 bool SetProcessDpiAware(const NewerFunctions& f = SystemFunctions());
 
-// Waits until the compositor has put the screen as it now stands on show (a
-// closed menu's fade-out gone); returns at once where there is no compositor.
+// Waits until the compositor has put the screen as it now stands on show;
+// returns at once where there is no compositor.
 void WaitForCompositor();
+
+// Waits, at most about half a second, until a menu item just chosen with the
+// mouse has faded out where the system fades it, then for the compositor.
+void WaitForMenuFade();
+
+// Has the compositor show and hide a window at once, without its fade: a
+// window that hides for a screen shot must be gone from the next frame.
+void DisableWindowTransitions(HWND window);
 
 }  // namespace ui

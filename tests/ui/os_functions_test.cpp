@@ -8,9 +8,12 @@
 namespace {
 
 TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
-  const ui::NewerFunctions present(GetModuleHandleW(L"user32.dll"));
-  // A module without any of them stands for Windows 7's user32.
+  const HMODULE shcore = LoadLibraryW(L"shcore.dll");
+  const ui::NewerFunctions present(GetModuleHandleW(L"user32.dll"), shcore);
+  // A module without any of them stands for Windows 7's user32 and for the
+  // user32 of Windows 8.1, which has the monitor DPI of shcore only.
   const ui::NewerFunctions absent(GetModuleHandleW(L"kernel32.dll"));
+  const ui::NewerFunctions windows81(GetModuleHandleW(L"kernel32.dll"), shcore);
   const ui::WindowDc screen(nullptr);
   const UINT screenDpi = static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSX));
   RECT framed{0, 0, 200, 100};
@@ -19,8 +22,8 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
   const struct {
     const char* system;
     const ui::NewerFunctions& f;
-    bool found;
-  } cases[] = {{"this system", present, true}, {"Windows 7", absent, false}};
+    bool found, foundShcore;
+  } cases[] = {{"this system", present, true, true}, {"Windows 8.1", windows81, false, true}, {"Windows 7", absent, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.system);
     const void* entries[] = {reinterpret_cast<void*>(c.f.getDpiForSystem),
@@ -30,6 +33,8 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
                              reinterpret_cast<void*>(c.f.setThreadDpiAwarenessContext),
                              reinterpret_cast<void*>(c.f.setProcessDpiAwarenessContext)};
     for (const void* entry : entries) EXPECT_EQ(entry != nullptr, c.found);
+    EXPECT_EQ(c.f.getDpiForMonitor && c.f.setProcessDpiAwareness, c.foundShcore);
+    EXPECT_EQ(ui::MonitorDpi(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), c.f), screenDpi);
     EXPECT_EQ(ui::SystemDpi(c.f), screenDpi);
     EXPECT_EQ(ui::WindowDpi(GetDesktopWindow(), c.f), screenDpi);
     RECT r{0, 0, 200, 100};

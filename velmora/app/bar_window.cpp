@@ -89,7 +89,9 @@ bool BarWindow::Open() {
   options.clientHeightTwips = kBarHeightTwips;
   options.placement = ui::Placement::Explicit;
   options.background = kBarColour;
-  return Create(options);
+  if (!Create(options)) return false;
+  ui::DisableWindowTransitions(Handle());  // it hides for every continuous shot
+  return true;
 }
 
 void BarWindow::OnCreate() {
@@ -181,6 +183,8 @@ void BarWindow::RunAction(const MenuItem& item) {
     case MenuAction::Capture1:
     case MenuAction::Capture2:
     case MenuAction::Capture3:
+      // The screen is read once the chosen item's fade has left it.
+      ui::WaitForMenuFade();
       if (services_.capture) services_.capture(static_cast<int>(item.action) - static_cast<int>(MenuAction::Capture1) + 1, bar);
       break;
     case MenuAction::Exit: {

@@ -47,14 +47,18 @@ CapAreaWindow::~CapAreaWindow() { Destroy(); }
 
 bool CapAreaWindow::Open() {
   if (Exists()) {
-    Show(SW_SHOWMAXIMIZED);
+    Show(maximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
     SetForegroundWindow(Handle());
     return true;
   }
   const PhysicalPixelsScope physical;
   // Frozen before the window exists, so neither the picker nor its prompt
   // can be in the picture.
-  background_ = CaptureScreen();
+  const std::vector<Monitor> monitors = DisplayMonitors();
+  background_ = CaptureScreen(monitors);
+  const PickerCover cover = PickerCovers(monitors);
+  covered_ = cover.rect;
+  maximised_ = cover.maximised;
   model_.Load();
   framed_ = false;
   copied_ = false;
@@ -62,11 +66,16 @@ bool CapAreaWindow::Open() {
   ui::WindowOptions options;
   options.className = kPickerClass;
   options.style = WS_POPUP | WS_CLIPCHILDREN;
+  // Above the bar, the viewers, the notice and other programs' top-most
+  // windows, which would otherwise stay live over the frozen screen.
+  options.exStyle = WS_EX_TOPMOST;
   options.placement = ui::Placement::Explicit;
+  options.x = covered_.left;
+  options.y = covered_.top;
   if (!Create(options)) return false;
-  SetWindowPos(Handle(), nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  Show(SW_SHOWMAXIMIZED);
+  SetWindowPos(Handle(), HWND_TOPMOST, covered_.left, covered_.top, covered_.Width(), covered_.Height(),
+               SWP_NOACTIVATE);
+  Show(maximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   SetForegroundWindow(Handle());
   UpdateWindow(Handle());
   timer1_.Start(Handle(), kIdleTimerId, 1000);
@@ -107,11 +116,11 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the frozen picture covers the whole window
     case WM_GETMINMAXINFO: {
-      // Maximised means the whole primary screen, over the taskbar too,
-      // so that the window's pixels line up with the screen's.
+      // Maximised means the whole screen, over the taskbar too, so that the
+      // window's pixels line up with the screen's.
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMaxPosition = {0, 0};
-      info->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      info->ptMaxPosition = {covered_.left, covered_.top};
+      info->ptMaxSize = {covered_.Width(), covered_.Height()};
       return 0;
     }
     case WM_CTLCOLOREDIT:
@@ -148,23 +157,24 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Window::OnMessage(message, wParam, lParam);
 }
 
-POINT CapAreaWindow::ClientOrigin() const {
+POINT CapAreaWindow::ClientInPicture() const {
   POINT origin{0, 0};
   ClientToScreen(Handle(), &origin);
-  return origin;
+  return {origin.x - covered_.left, origin.y - covered_.top};
 }
 
-// The frozen picture is the screen from its top-left corner, so a point of
-// the window is a point of the picture once moved by the window's origin.
+// The frozen picture is the virtual screen from its top-left corner, so a
+// point of the window is a point of the picture once moved by the window's
+// place in it.
 PickPoint CapAreaWindow::PicturePoint(LPARAM lParam) const {
-  const POINT origin = ClientOrigin();
+  const POINT origin = ClientInPicture();
   return {GET_X_LPARAM(lParam) + origin.x, GET_Y_LPARAM(lParam) + origin.y};
 }
 
 void CapAreaWindow::Paint() {
   const ui::PaintScope paint(Handle());
   const RECT& r = paint.area();
-  const POINT origin = ClientOrigin();
+  const POINT origin = ClientInPicture();
   PatBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
   if (background_) {
     const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
@@ -186,7 +196,7 @@ void CapAreaWindow::Paint() {
 }
 
 void CapAreaWindow::RedrawFrameEdges(const FrameCorners& f) const {
-  const POINT origin = ClientOrigin();
+  const POINT origin = ClientInPicture();
   const int l = f.left - origin.x, t = f.top - origin.y, r = f.right - origin.x + 1, b = f.bottom - origin.y + 1;
   const RECT edges[] = {{l, t, r, t + 1}, {l, b - 1, r, b}, {l, t, l + 1, b}, {r - 1, t, r, b}};
   for (const RECT& edge : edges) InvalidateRect(Handle(), &edge, FALSE);
@@ -197,7 +207,7 @@ void CapAreaWindow::OnPress(LPARAM lParam) {
   if (!box) return;
   // The release must come back here even if the pointer leaves the window.
   SetCapture(Handle());
-  const POINT origin = ClientOrigin();
+  const POINT origin = ClientInPicture();
   if (txtPos_) MoveWindow(txtPos_, box->left - origin.x, box->top - origin.y, box->width, box->height, TRUE);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The area picker (capture mode 2): a borderless, maximised window covering
-// the screen with a picture of it frozen just before the window appears. The
+// The area picker (capture mode 2): a borderless, top-most window covering
+// every monitor (maximised where there is one) with a picture of the screen
+// frozen just before the window appears. The
 // user drags a rectangle over that picture; on release the rectangle is put
 // on the clipboard and saved, and the picker closes. Left alone without
 // mouse movement it closes itself on the eleventh tick of a one-second clock.
@@ -49,11 +50,14 @@ class CapAreaWindow : public ui::Window {
   void TakePick(const PickRect& rect);
   void RedrawFrameEdges(const FrameCorners& frame) const;
   PickPoint PicturePoint(LPARAM lParam) const;
-  POINT ClientOrigin() const;
+  // Where the client area's top-left corner lies in the frozen picture.
+  POINT ClientInPicture() const;
   void MakePromptFont();
 
   PickerModel model_;
   Picture background_;
+  ScreenRect covered_;  // the virtual screen the picture holds
+  bool maximised_ = false;
   SaveResult lastSave_;
   bool copied_ = false;
   HWND txtPos_ = nullptr;

@@ -5,6 +5,7 @@
 #include "velmora/capture/bmp_format.h"
 #include "velmora/capture/capture_file_name.h"
 #include "velmora/capture/save_report.h"
+#include "velmora/capture/screen_geometry.h"
 #include "velmora/capture/viewer_model.h"
 
 using namespace capture;
@@ -95,4 +96,106 @@ TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDi
       {{false, L"", {{L"c:\\a.bmp", 4242}}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
       {{}, L"抓屏未保存：没有可保存的图像"}};
   for (const auto& [result, text] : rows) EXPECT_EQ(SaveMenuText(result), text);
+}
+
+namespace {
+
+// A laptop at 150 % with a 100 % monitor to its left, bottoms aligned.
+const Monitor kLeftOfPrimary[] = {{{-1280, 56, 0, 1080}, {-1280, 56, 0, 1040}, 96},
+                                  {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 144}};
+// A 2560 x 1440 primary, one monitor above it and one to its right past a gap.
+const Monitor kThree[] = {{{0, 0, 2560, 1440}, {0, 0, 2560, 1400}, 144},
+                          {{320, -1080, 2240, 0}, {320, -1080, 2240, 0}, 96},
+                          {{2660, 0, 4580, 1200}, {2660, 0, 4580, 1160}, 120}};
+// A strip between two columns of monitors that no monitor shows.
+const Monitor kStrip[] = {{{0, 0, 1000, 1000}, {}, 96}, {{1100, 0, 2000, 500}, {}, 96}, {{1100, 500, 2000, 1000}, {}, 96}};
+
+}  // namespace
+
+// What whole-screen captures and the area picker cover, and what of it no
+// monitor shows.
+TEST(ScreenGeometry, VirtualScreenAndWhatNoMonitorShows) {
+  const Monitor one[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96}};
+  const struct {
+    std::span<const Monitor> monitors;
+    ScreenRect all;
+    bool maximised;
+    std::vector<ScreenRect> uncovered;
+  } rows[] = {{one, {0, 0, 1920, 1080}, true, {}},
+              {kLeftOfPrimary, {-1280, 0, 1920, 1080}, false, {{-1280, 0, 0, 56}}},
+              {kThree, {0, -1080, 4580, 1440}, false,
+               {{0, -1080, 320, 0}, {2240, -1080, 4580, 0}, {2560, 0, 2660, 1200}, {2560, 1200, 4580, 1440}}},
+              {kStrip, {0, 0, 2000, 1000}, false, {{1000, 0, 1100, 1000}}},
+              {{}, {}, false, {}}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(VirtualScreen(row.monitors), row.all);
+    EXPECT_EQ(PickerCovers(row.monitors), (PickerCover{row.all, row.maximised}));
+    EXPECT_EQ(UncoveredParts(row.monitors), row.uncovered);
+  }
+}
+
+TEST(ScreenGeometry, TheMonitorARectangleBelongsTo) {
+  const struct {
+    std::span<const Monitor> monitors;
+    ScreenRect rect;
+    int monitor;  // index; -1 for none
+  } rows[] = {{kLeftOfPrimary, {-300, 100, 500, 600}, 1},    // spans both, more on the primary
+              {kLeftOfPrimary, {-1000, 100, 100, 600}, 0},   // spans both, more on the left one
+              {kLeftOfPrimary, {-2000, -500, -1500, -100}, 0},  // off every monitor: the nearest
+              {kThree, {0, -1080, 300, -10}, 0},             // in the gap above the primary's left end
+              {kThree, {2570, 100, 2620, 150}, 0},           // in the gap, nearer the primary
+              {kThree, {2630, 100, 2680, 150}, 2},
+              {kThree, {1000, -19, 1056, 0}, 1},
+              {{}, {0, 0, 10, 10}, -1}};
+  for (const auto& row : rows) {
+    const Monitor* found = MonitorOf(row.rect, row.monitors);
+    EXPECT_EQ(found ? found - row.monitors.data() : -1, row.monitor) << row.rect.left << "," << row.rect.top;
+  }
+}
+
+TEST(ScreenGeometry, WhatAShotOfAWindowReads) {
+  const ScreenRect all = VirtualScreen(kLeftOfPrimary);
+  using S = WindowShot::Source;
+  const struct {
+    ScreenRect window, visible;
+    bool ownPicture;
+    WindowShot shot;
+  } rows[] = {
+      {{100, 100, 900, 700}, {107, 100, 893, 693}, true, {S::Window, {7, 0, 793, 593}}},  // invisible borders
+      {{-400, 200, 600, 800}, {}, true, {S::Window, {0, 0, 1000, 600}}},                  // across two monitors
+      {{-3000, 0, -2000, 500}, {}, true, {S::Window, {0, 0, 1000, 500}}},                 // off every monitor
+      {{-400, 200, 600, 800}, {-400, 200, 600, 800}, false, {S::Screen, {-400, 200, 600, 800}}},
+      {{-1500, 100, -1000, 400}, {}, false, {S::Screen, {-1280, 100, -1000, 400}}},
+      {{1800, 1000, 2100, 1200}, {}, false, {S::Screen, {1800, 1000, 1920, 1080}}},
+      {{-3000, 0, -2000, 500}, {}, false, {}},  // nothing to read: skipped
+      {{5, 5, 5, 5}, {}, true, {}},
+      {{0, 0, 100, 100}, {200, 200, 300, 300}, true, {}}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(ShotOfWindow(row.window, row.visible, all, row.ownPicture), row.shot) << row.window.left;
+  }
+}
+
+TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {
+  const struct {
+    std::span<const Monitor> monitors;
+    std::optional<ScreenRect> bar;
+    unsigned dpi;  // of the monitor it goes on
+    ScreenPoint at;
+  } rows[] = {
+      {kLeftOfPrimary, ScreenRect{1850, 1000, 1906, 1019}, 144, {1506, 940}},  // above the bar, right edges aligned
+      {kLeftOfPrimary, ScreenRect{100, 0, 156, 19}, 144, {0, 19}},             // no room above: below it
+      {kLeftOfPrimary, std::nullopt, 144, {1520, 980}},                        // no bar: the primary's corner
+      {kLeftOfPrimary, ScreenRect{}, 144, {1520, 980}},                        // a hidden bar has no place
+      {kLeftOfPrimary, ScreenRect{-100, 1000, -44, 1019}, 96, {-444, 940}},
+      {kLeftOfPrimary, ScreenRect{-1280, 300, -1224, 319}, 96, {-1280, 240}},
+      {kThree, ScreenRect{2220, -30, 2276, -11}, 96, {1840, -90}},  // kept inside the upper monitor
+      {kThree, ScreenRect{4500, 1150, 4556, 1169}, 120, {4156, 1090}}};
+  for (const auto& row : rows) {
+    const Monitor* monitor = NoticeMonitor(row.bar, row.monitors);
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_EQ(monitor->dpi, row.dpi);
+    EXPECT_EQ(NoticeOrigin(row.bar, 400, 60, *monitor), row.at) << row.at.x;
+  }
+  const Monitor small{{0, 0, 300, 50}, {0, 0, 300, 50}, 96};  // a notice larger than the work area
+  EXPECT_EQ(NoticeOrigin(ScreenRect{200, 20, 256, 39}, 400, 60, small), (ScreenPoint{0, 0}));
 }

@@ -1,6 +1,7 @@
 #include "velmora/capture/capture_picture.h"
 
 #include <dwmapi.h>
+#include <versionhelpers.h>
 
 #include "ui/os_functions.h"
 #include "ui/system.h"
@@ -42,10 +43,62 @@ ui::Palette CopyPalette(HPALETTE source) {
 // The window's bounds as the user sees them. The compositor knows them
 // without the invisible resize borders of a modern frame; where it answers
 // nothing (no compositor, and always under Wine) the window rectangle holds.
-RECT VisibleBounds(HWND window) {
+ScreenRect VisibleBounds(HWND window) {
   RECT r{};
-  if (FAILED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r))) GetWindowRect(window, &r);
-  return r;
+  if (FAILED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r))) return {};
+  return ToScreenRect(r);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM list) {
+  MONITORINFO info{sizeof info};
+  if (GetMonitorInfoW(monitor, &info)) {
+    reinterpret_cast<std::vector<Monitor>*>(list)->push_back(
+        {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork), ui::MonitorDpi(monitor)});
+  }
+  return TRUE;
+}
+
+// Paints the parts of a screen picture that no monitor shows black; the
+// picture's top-left corner stands at `origin` on the screen.
+void BlackOut(const Picture& picture, const std::vector<ScreenRect>& parts, const ScreenRect& origin) {
+  if (parts.empty() || !picture) return;
+  const ui::WindowDc screen(nullptr);
+  const ui::MemoryDc memory(CreateCompatibleDC(screen.get()));
+  if (!memory) return;
+  const ui::SelectionGuard selected(memory.get(), picture.Bitmap());
+  for (const ScreenRect& r : parts) PatBlt(memory.get(), r.left - origin.left, r.top - origin.top, r.Width(), r.Height(), BLACKNESS);
+}
+
+// PrintWindow with PW_RENDERFULLCONTENT (Windows 8.1 and later) has the
+// compositor render the window as it is, covered or not, on any monitor or
+// none, with what the graphics card draws in it:
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-printwindow
+constexpr UINT kRenderFullContent = 0x00000002;  // PW_RENDERFULLCONTENT, not in the Windows 7 headers
+constexpr UINT kAnswerMilliseconds = 500;
+
+// PrintWindow waits for the window's own thread: a window that does not
+// answer would hang the caller, so it must have answered a message just now.
+// IsHungAppWindow: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-ishungappwindow
+bool CanRenderOwnPicture(HWND window) {
+  if (!IsWindows8Point1OrGreater() || IsHungAppWindow(window)) return false;
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, kAnswerMilliseconds,
+                             &ignored) != 0;
+}
+
+Picture RenderWindow(HWND window, int width, int height) {
+  const ui::WindowDc screen(nullptr);
+  if (!screen) return {};
+  ui::Bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  const ui::MemoryDc memory(CreateCompatibleDC(screen.get()));
+  if (!bitmap || !memory) return {};
+  BOOL drawn = FALSE;
+  {
+    const ui::SelectionGuard selected(memory.get(), bitmap.get());
+    drawn = PrintWindow(window, memory.get(), kRenderFullContent);
+  }
+  if (!drawn) return {};
+  return Picture(std::move(bitmap), HasSystemPalette(screen.get()) ? CopySystemPalette(screen.get()) : ui::Palette());
 }
 
 LocalTime Now() {
@@ -81,9 +134,32 @@ Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int wi
   return Picture(std::move(bitmap), std::move(palette));
 }
 
-Picture CaptureScreen() {
+ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// Monitor rectangles are in physical pixels for a per-monitor aware thread:
+// https://learn.microsoft.com/windows/win32/gdi/the-virtual-screen
+std::vector<Monitor> DisplayMonitors() {
   const PhysicalPixelsScope physical;
-  return CaptureWindow(GetDesktopWindow(), false, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  std::vector<Monitor> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {  // the primary screen, as the system metrics give it
+    const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    monitors.push_back({screen, screen, ui::SystemDpi()});
+  }
+  return monitors;
+}
+
+Picture CaptureScreen() { return CaptureScreen(DisplayMonitors()); }
+
+// The screen's DC (GetDC of no window) spans the virtual screen in screen
+// coordinates, so monitors left of or above the primary are read at
+// negative ones: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getdc
+Picture CaptureScreen(const std::vector<Monitor>& monitors) {
+  const PhysicalPixelsScope physical;
+  const ScreenRect all = VirtualScreen(monitors);
+  Picture picture = CaptureWindow(nullptr, true, all.left, all.top, all.Width(), all.Height());
+  BlackOut(picture, UncoveredParts(monitors), all);
+  return picture;
 }
 
 namespace {
@@ -104,16 +180,27 @@ Picture CaptureScreenApart() {
 }
 
 Picture CaptureActiveWindow() {
-  const PhysicalPixelsScope physical;
   const HWND foreground = GetForegroundWindow();
   if (!foreground) return {};
-  // Under a compositor the window's own DC lacks what the graphics card drew
-  // (browsers, accelerated drawing areas): the shot comes from the screen.
-  const RECT bounds = VisibleBounds(foreground);
-  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  RECT shot{};
-  IntersectRect(&shot, &bounds, &screen);
-  return CaptureWindow(GetDesktopWindow(), false, shot.left, shot.top, shot.right - shot.left, shot.bottom - shot.top);
+  return CaptureWholeWindow(foreground, CanRenderOwnPicture(foreground));
+}
+
+Picture CaptureWholeWindow(HWND window, bool ownPicture) {
+  const PhysicalPixelsScope physical;
+  RECT outer{};
+  if (!GetWindowRect(window, &outer)) return {};
+  const ScreenRect all = VirtualScreen(DisplayMonitors());
+  WindowShot shot = ShotOfWindow(ToScreenRect(outer), VisibleBounds(window), all, ownPicture);
+  if (shot.source == WindowShot::Source::Window) {
+    Picture whole = RenderWindow(window, outer.right - outer.left, outer.bottom - outer.top);
+    const ScreenRect& r = shot.rect;
+    if (whole && r.left == 0 && r.top == 0 && r.right == whole.Width() && r.bottom == whole.Height()) return whole;
+    if (whole) return CropPicture(whole, r.left, r.top, r.Width(), r.Height());
+    // The system would not render it after all: what the screen shows of it.
+    shot = ShotOfWindow(ToScreenRect(outer), VisibleBounds(window), all, false);
+  }
+  if (shot.source != WindowShot::Source::Screen) return {};
+  return CaptureWindow(nullptr, true, shot.rect.left, shot.rect.top, shot.rect.Width(), shot.rect.Height());
 }
 
 Picture CropPicture(const Picture& source, int left, int top, int width, int height) {

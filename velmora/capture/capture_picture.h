@@ -9,9 +9,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/handles.h"
 #include "velmora/capture/capture_file_name.h"
+#include "velmora/capture/screen_geometry.h"
 
 namespace capture {
 
@@ -45,8 +47,16 @@ Picture CreateBitmapPicture(HBITMAP hBmp, HPALETTE hPal);
 // A failed step yields an empty picture, never a crash.
 Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int widthSrc, int heightSrc);
 
-// The whole primary screen at its physical resolution.
+// Every monitor with its work area and DPI, in physical pixels.
+std::vector<Monitor> DisplayMonitors();
+
+ScreenRect ToScreenRect(const RECT& r);
+
+// The whole virtual screen, every monitor at its physical resolution: the
+// picture's top-left corner is the virtual screen's, and what no monitor
+// shows is black.
 Picture CaptureScreen();
+Picture CaptureScreen(const std::vector<Monitor>& monitors);
 
 // The same, read on a thread of its own that ends with the read. Under
 // Wine each thread talks to the X server over a connection of its own, and
@@ -56,9 +66,13 @@ Picture CaptureScreen();
 // millisecond.
 Picture CaptureScreenApart();
 
-// The foreground window with its frame and title bar as the screen shows it,
-// clipped to the primary screen; an empty picture when there is none.
+// The foreground window with its frame and title bar, wherever it stands and
+// whatever covers it; an empty picture when there is nothing to take.
 Picture CaptureActiveWindow();
+
+// A window's own picture or, where the system cannot render one, what the
+// screen shows of it; `ownPicture` false always reads the screen.
+Picture CaptureWholeWindow(HWND window, bool ownPicture);
 
 // width x height pixels of a picture already in memory from (left, top), in
 // its own format and with a copy of its palette; parts outside it are black.

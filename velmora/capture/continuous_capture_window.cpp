@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/os_functions.h"
 #include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/shot_window.h"
 
@@ -45,6 +46,7 @@ bool ContinuousCaptureWindow::Open() {
     options.clientWidthTwips = 2205;
     options.clientHeightTwips = 975;
     if (!Create(options)) return false;
+    ui::DisableWindowTransitions(Handle());  // it hides for every shot
     PlaceAtRightEdge();
   }
   Show(SW_SHOWNORMAL);
@@ -122,16 +124,22 @@ void ContinuousCaptureWindow::Shoot() {
   Show(SW_HIDE);
   if (bar_.hide) bar_.hide();
   SetSaveNoticeShown(false);
-  lastShot_ = TakeShot();
+  // Hidden windows stay in the composed screen until its next frame.
+  ui::WaitForCompositor();
+  const std::optional<SaveResult> shot = TakeShot();
   ui::Delay(0);
-  const std::wstring label = model_.Shot();
-  if (Exists()) ui::SetText(controls_.Get(kLabNum), label);
+  // A shot with nothing to take is skipped: no file, and it does not count.
+  if (shot) {
+    lastShot_ = *shot;
+    const std::wstring label = model_.Shot();
+    if (Exists()) ui::SetText(controls_.Get(kLabNum), label);
+  }
   ui::Delay(0.2);
   // Shown without taking the focus back from the window being captured.
   if (Exists()) Show(SW_SHOWNA);
   if (bar_.showIfExists) bar_.showIfExists();
   SetSaveNoticeShown(true);
-  if (noticeGate_.ShouldShow(lastShot_)) ShowSaveNotice(lastShot_);
+  if (shot && noticeGate_.ShouldShow(lastShot_)) ShowSaveNotice(lastShot_);
   shooting_ = false;
 }
 

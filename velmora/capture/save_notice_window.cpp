@@ -1,12 +1,15 @@
 #include "velmora/capture/save_notice_window.h"
 
-#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/controls.h"
+#include "ui/os_functions.h"
 #include "ui/system.h"
 #include "ui/window.h"
+#include "velmora/capture/capture_picture.h"
 #include "velmora/capture/hidden_helper.h"
 
 namespace capture {
@@ -25,19 +28,28 @@ class SaveNoticeWindow : public ui::Window {
   SaveNoticeWindow(std::wstring text, std::wstring file) : text_(std::move(text)), file_(std::move(file)) {}
   ~SaveNoticeWindow() override { Destroy(); }
 
-  bool Open(const RECT& anchor) {
+  bool Open(const RECT& anchorRect) {
+    const std::vector<Monitor> monitors = DisplayMonitors();
+    std::optional<ScreenRect> anchor;
+    if (anchorRect.right > anchorRect.left) anchor = ToScreenRect(anchorRect);
+    const Monitor* monitor = NoticeMonitor(anchor, monitors);
+    if (!monitor) return false;
     ui::WindowOptions options;
     options.className = kNoticeClass;
     options.caption = text_;
     options.style = WS_POPUP | WS_BORDER;
     // Top-most and never activated: the user keeps working where they were.
     options.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    // Made on the bar's monitor, so that it is laid out at that monitor's DPI.
     options.placement = ui::Placement::Explicit;
+    options.x = monitor->work.left;
+    options.y = monitor->work.top;
     options.background = GetSysColor(COLOR_INFOBK);
     options.clientWidthTwips = kWidthTwips;
     options.clientHeightTwips = 300;
     if (!Create(options)) return false;
-    FitAndPlace(anchor);
+    ui::DisableWindowTransitions(Handle());  // it hides for every continuous shot
+    FitAndPlace(anchor, *monitor);
     closeTimer_.Start(Handle(), kCloseTimerId, kShownMilliseconds);
     Show(SW_SHOWNOACTIVATE);
     return true;
@@ -51,8 +63,8 @@ class SaveNoticeWindow : public ui::Window {
   }
 
   // Tall enough for the whole path, wrapped like an edit control wraps it,
-  // and beside the anchor inside the work area.
-  void FitAndPlace(const RECT& anchor) {
+  // and beside the bar inside its monitor's work area.
+  void FitAndPlace(const std::optional<ScreenRect>& anchor, const Monitor& monitor) {
     const HWND label = controls_.Get(kLabelId);
     const int margin = Px(kMarginTwips), width = Px(kWidthTwips) - 2 * margin;
     RECT text{0, 0, width, 0};
@@ -64,18 +76,10 @@ class SaveNoticeWindow : public ui::Window {
     MoveWindow(label, margin, margin, width, text.bottom, FALSE);
 
     RECT outer{0, 0, width + 2 * margin, text.bottom + 2 * margin};
-    AdjustWindowRectEx(&outer, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
+    ui::AdjustWindowRectForDpi(outer, WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW, Dpi());
     const int cx = outer.right - outer.left, cy = outer.bottom - outer.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const bool anchored = anchor.right > anchor.left;
-    // Above the bar, right edges aligned; below it where there is no room.
-    int x = anchored ? anchor.right - cx : work.right - cx;
-    int y = anchored ? anchor.top - cy : work.bottom - cy;
-    if (anchored && y < work.top) y = anchor.bottom;
-    x = std::clamp(x, static_cast<int>(work.left), std::max<int>(work.left, work.right - cx));
-    y = std::clamp(y, static_cast<int>(work.top), std::max<int>(work.top, work.bottom - cy));
-    SetWindowPos(Handle(), HWND_TOPMOST, x, y, cx, cy, SWP_NOACTIVATE);
+    const ScreenPoint at = NoticeOrigin(anchor, cx, cy, monitor);
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, cx, cy, SWP_NOACTIVATE);
   }
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -41,6 +41,7 @@ void ShotWindow::cap() {
   Show(SW_HIDE);
   image1_ = CaptureActiveWindow();
   Show(SW_HIDE);
+  if (!image1_) return;  // nothing to take: no file, rather than an empty one
   fileName_ = CaptureFileName(TimeLayout::Separated);
   lastSave_ = SaveCapture(image1_, fileName_);
 }
@@ -54,10 +55,11 @@ void ShotWindow::OnDestroy() {
   image1_ = Picture();  // the picture goes with the window
 }
 
-SaveResult TakeShot() {
+std::optional<SaveResult> TakeShot() {
   auto shot = std::make_unique<ShotWindow>();
   shot->cap();
-  SaveResult saved = shot->LastSave();
+  std::optional<SaveResult> saved;
+  if (shot->Image()) saved = shot->LastSave();
   ShotWindows().Add(std::move(shot));
   return saved;
 }

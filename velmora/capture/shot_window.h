@@ -4,6 +4,7 @@
 // closes itself a second later, letting go of the picture.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "ui/system.h"
@@ -40,8 +41,9 @@ class ShotWindow : public ui::Window {
 };
 
 // Makes a new shot window and takes its shot; the window closes itself.
-// Returns what was saved.
-SaveResult TakeShot();
+// Returns what was saved; nothing when there was no window to take (none in
+// the foreground, or none on any monitor), so no file was written.
+std::optional<SaveResult> TakeShot();
 // Shot windows not yet closed by their own clock.
 std::size_t OpenShotWindowCount();
 
