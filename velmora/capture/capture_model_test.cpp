@@ -109,6 +109,10 @@ const Monitor kThree[] = {{{0, 0, 2560, 1440}, {0, 0, 2560, 1400}, 144},
                           {{2660, 0, 4580, 1200}, {2660, 0, 4580, 1160}, 120}};
 // A strip between two columns of monitors that no monitor shows.
 const Monitor kStrip[] = {{{0, 0, 1000, 1000}, {}, 96}, {{1100, 0, 2000, 500}, {}, 96}, {{1100, 500, 2000, 1000}, {}, 96}};
+// The system may list another monitor before the primary.
+const Monitor kRightFirst[] = {{{1920, 0, 3840, 1200}, {1920, 0, 3840, 1160}, 120}, {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96}};
+// Two monitors apart, corner to corner.
+const Monitor kDiagonal[] = {{{0, 0, 100, 100}, {}, 96}, {{100, 117, 200, 217}, {}, 96}};
 
 }  // namespace
 
@@ -141,11 +145,17 @@ TEST(ScreenGeometry, TheMonitorARectangleBelongsTo) {
     int monitor;  // index; -1 for none
   } rows[] = {{kLeftOfPrimary, {-300, 100, 500, 600}, 1},    // spans both, more on the primary
               {kLeftOfPrimary, {-1000, 100, 100, 600}, 0},   // spans both, more on the left one
+              {kLeftOfPrimary, {-200, 100, 400, 1000}, 1},   // more area, though less width than height
+              {kLeftOfPrimary, {0, 100, 1, 101}, 1},         // one pixel on it beats touching the other
               {kLeftOfPrimary, {-2000, -500, -1500, -100}, 0},  // off every monitor: the nearest
+              {kLeftOfPrimary, {10, -20, 20, -10}, 1},       // nearer straight above than aslant
+              {kDiagonal, {105, 105, 110, 110}, 1},          // 7 below beats 5 across and 5 down
+              {kStrip, {1040, 100, 1060, 110}, 0},           // as near to two: the first
               {kThree, {0, -1080, 300, -10}, 0},             // in the gap above the primary's left end
               {kThree, {2570, 100, 2620, 150}, 0},           // in the gap, nearer the primary
               {kThree, {2630, 100, 2680, 150}, 2},
               {kThree, {1000, -19, 1056, 0}, 1},
+              {kThree, {4600, 100, 4700, 200}, 2},
               {{}, {0, 0, 10, 10}, -1}};
   for (const auto& row : rows) {
     const Monitor* found = MonitorOf(row.rect, row.monitors);
@@ -186,6 +196,9 @@ TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {
       {kLeftOfPrimary, ScreenRect{100, 0, 156, 19}, 144, {0, 19}},             // no room above: below it
       {kLeftOfPrimary, std::nullopt, 144, {1520, 980}},                        // no bar: the primary's corner
       {kLeftOfPrimary, ScreenRect{}, 144, {1520, 980}},                        // a hidden bar has no place
+      {kLeftOfPrimary, ScreenRect{-500, 600, -500, 600}, 144, {1520, 980}},
+      {kRightFirst, std::nullopt, 96, {1520, 980}},
+      {kLeftOfPrimary, ScreenRect{100, 60, 156, 79}, 144, {0, 0}},  // just room above
       {kLeftOfPrimary, ScreenRect{-100, 1000, -44, 1019}, 96, {-444, 940}},
       {kLeftOfPrimary, ScreenRect{-1280, 300, -1224, 319}, 96, {-1280, 240}},
       {kThree, ScreenRect{2220, -30, 2276, -11}, 96, {1840, -90}},  // kept inside the upper monitor
