@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <string_view>
+
+#include "ui/font_faces.h"
 #include "ui/os_functions.h"
 #include "ui/window.h"
 
@@ -40,14 +43,33 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
          a.underline == b.underline;
 }
 
+// Whether the system has a font family of that name, in any character set.
+bool FaceInstalled(std::wstring_view face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  if (face.size() >= LF_FACESIZE) return false;
+  face.copy(wanted.lfFaceName, face.size());
+  bool found = false;
+  const WindowDc screen(nullptr);
+  EnumFontFamiliesExW(
+      screen.get(), &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;  // one is enough
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
 }  // namespace
 
 Font MakeFont(const FontSpec& font, UINT dpi) {
   const int height = -MulDiv(font.tenthsOfPoint, static_cast<int>(dpi), 720);
+  const std::wstring face(ChooseFace(font.face, FaceInstalled));
   const DWORD charset = HasWideCharacters(font.face) ? GB2312_CHARSET : DEFAULT_CHARSET;
   return Font(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE, charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          font.face));
+                          face.c_str()));
 }
 
 std::wstring GetText(HWND control) {

@@ -1,7 +1,12 @@
 #include "calculators/chaincalc/chaincalc_model.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "calculators/common/number_format.h"
 #include "tests/support/box_cases.h"
+#include "ui/font_faces.h"
 
 namespace {
 
@@ -46,6 +51,36 @@ TEST(Chaincalc, BoxesAfterEachSequenceOfEdits) {
        {{kProd, kBad}, {kSum, kBad}, {kQuot, L"3"}}},
       {"chaining an overflowed product", {{kM1, L"1e200"}, {kM2, L"1e200"}, {kChainProd, L""}}, {{kProd, L"0"}}},
   }, [](ChaincalcModel& m, std::size_t row) { m.Chain(static_cast<Row>(row)); }, [](const ChaincalcModel&) {});
+}
+
+// The boxes ask for 楷体_GB2312, a name only Windows XP knows; newer systems
+// call the face 楷体 or KaiTi. Faces that kept their names are not looked up.
+TEST(ChaincalcFonts, TheFirstInstalledOfARenamedFaceAndItsNewerNamesElseTheSystemsChoice) {
+  using Faces = std::vector<std::wstring_view>;
+  const struct {
+    std::wstring_view asked;
+    Faces installed;
+    std::wstring_view chosen;
+  } rows[] = {
+      {L"楷体_GB2312", {L"楷体_GB2312", L"楷体", L"KaiTi"}, L"楷体_GB2312"},  // Windows XP
+      {L"楷体_GB2312", {L"KaiTi", L"楷体"}, L"楷体"},
+      {L"楷体_GB2312", {L"KaiTi"}, L"KaiTi"},
+      {L"楷体_GB2312", {}, L"楷体_GB2312"},  // none: the system substitutes
+      {L"仿宋_GB2312", {L"FangSong"}, L"FangSong"},
+      {L"仿宋_GB2312", {L"仿宋", L"楷体"}, L"仿宋"},
+      {L"宋体", {}, L"宋体"},
+      {L"楷体", {L"KaiTi"}, L"楷体"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    Faces looked;
+    const auto installed = [&](std::wstring_view face) {
+      looked.push_back(face);
+      return std::find(row.installed.begin(), row.installed.end(), face) != row.installed.end();
+    };
+    EXPECT_TRUE(ui::ChooseFace(row.asked, installed) == row.chosen);
+    EXPECT_EQ(looked.empty(), row.asked != L"楷体_GB2312" && row.asked != L"仿宋_GB2312");
+  }
 }
 
 }  // namespace
