@@ -148,28 +148,26 @@ void ControlSet::SetTextColor(int id, COLORREF color) {
   if (HWND h = Get(id)) InvalidateRect(h, nullptr, TRUE);
 }
 
-HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush) const {
+HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush,
+                            bool highContrast) const {
   const int id = IdOf(control);
-  if (!id) return nullptr;
+  if (!id || highContrast) return nullptr;
   const auto color = colors_.find(id);
-  if (color != colors_.end()) ::SetTextColor(dc, color->second);
+  const bool coloured = color != colors_.end();
   if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
     // Text and list boxes keep the window colour; only their text is coloured.
-    if (color == colors_.end()) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
+    if (!coloured) return nullptr;
+    return CustomColours(dc, color->second, GetSysColor(COLOR_WINDOW), GetSysColorBrush(COLOR_WINDOW), false);
   }
   // Disabled or read-only text boxes also ask with WM_CTLCOLORSTATIC.
   wchar_t className[16]{};
   GetClassNameW(control, className, 16);
   if (lstrcmpiW(className, L"Edit") == 0) {
-    if (color == colors_.end()) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    if (!coloured) return nullptr;
+    return CustomColours(dc, color->second, GetSysColor(COLOR_BTNFACE), GetSysColorBrush(COLOR_BTNFACE), false);
   }
-  SetBkColor(dc, background);
   SetBkMode(dc, TRANSPARENT);
-  return backgroundBrush;
+  return CustomColours(dc, coloured ? color->second : GetSysColor(COLOR_BTNTEXT), background, backgroundBrush, false);
 }
 
 void ControlSet::Relayout(UINT dpi) {

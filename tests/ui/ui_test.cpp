@@ -108,13 +108,37 @@ TEST(FormWindow, FocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
   EXPECT_EQ(GetFocus(), w.Get(kSecond));
 }
 
-TEST(FormWindow, AControlsTextColourIsGivenToItsColourMessage) {
+// A colour message sets the text colour with the background (else a label's
+// text keeps whatever colour the device context had: black on a black
+// high-contrast face). Under high contrast the system's answer stands.
+TEST(FormWindow, ColourMessagesSetTextWithBackgroundAndLeaveHighContrastToTheSystem) {
   TestForm w;
   w.Controls().SetTextColor(kFirst, RGB(255, 0, 0));
   const ui::WindowDc dc(w.Handle());
-  ::SetTextColor(dc.get(), RGB(0, 0, 0));
-  SendMessageW(w.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(w.Get(kFirst)));
-  EXPECT_EQ(GetTextColor(dc.get()), RGB(255, 0, 0));
+  const ui::Brush pink(CreateSolidBrush(RGB(255, 192, 255)));
+  constexpr COLORREF kUntouched = RGB(1, 2, 3);
+  const struct {
+    UINT message;
+    int id;
+    bool highContrast;
+    COLORREF text, back;  // kUntouched where the system's default answers
+  } rows[] = {
+      {WM_CTLCOLOREDIT, kFirst, false, RGB(255, 0, 0), GetSysColor(COLOR_WINDOW)},
+      {WM_CTLCOLORSTATIC, kButton, false, GetSysColor(COLOR_BTNTEXT), RGB(255, 192, 255)},
+      {WM_CTLCOLOREDIT, kSecond, false, kUntouched, kUntouched},
+      {WM_CTLCOLOREDIT, kFirst, true, kUntouched, kUntouched},
+      {WM_CTLCOLORSTATIC, kButton, true, kUntouched, kUntouched},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    ::SetTextColor(dc.get(), kUntouched);
+    SetBkColor(dc.get(), kUntouched);
+    const HBRUSH brush =
+        w.Controls().Colorize(row.message, dc.get(), w.Get(row.id), RGB(255, 192, 255), pink.get(), row.highContrast);
+    EXPECT_EQ(brush != nullptr, row.text != kUntouched);
+    EXPECT_EQ(GetTextColor(dc.get()), row.text);
+    EXPECT_EQ(GetBkColor(dc.get()), row.back);
+  }
 }
 
 TEST(TextBoxBinding, TypingRunsTheModelAndShowsItsNestedWrites) {

@@ -83,9 +83,11 @@ class SaveNoticeWindow : public ui::Window {
       case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
       case WM_LBUTTONUP: Clicked(); return 0;
       case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), Background());
-        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT));
-        return reinterpret_cast<LRESULT>(BackgroundBrush());
+        if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT), Background(),
+                                             BackgroundBrush())) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+        return Window::OnMessage(message, wParam, lParam);
       default: return Window::OnMessage(message, wParam, lParam);
     }
   }

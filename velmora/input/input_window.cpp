@@ -307,9 +307,10 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CTLCOLORLISTBOX: {
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == kList1 || id == kList2 || id == kFile1) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kListColour);
-        return reinterpret_cast<LRESULT>(listBrush_.get());
+      if (id != kList1 && id != kList2 && id != kFile1) break;
+      if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT), kListColour,
+                                           listBrush_.get())) {
+        return reinterpret_cast<LRESULT>(brush);
       }
       break;
     }
