@@ -43,7 +43,9 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
          a.underline == b.underline;
 }
 
-// Whether the system has a font family of that name, in any character set.
+// Whether the system has a font family of that name, in any character set:
+// with a face name given, EnumFontFamiliesExW lists only that family
+// ("EnumFontFamiliesExW function", Microsoft Learn).
 bool FaceInstalled(std::wstring_view face) {
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;

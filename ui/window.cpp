@@ -82,6 +82,8 @@ void Window::Destroy() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
+// SPI_GETHIGHCONTRAST fills a HIGHCONTRASTW whose HCF_HIGHCONTRASTON flag says
+// whether the theme is on ("HIGHCONTRASTW structure", Microsoft Learn).
 bool HighContrastOn() {
   HIGHCONTRASTW contrast{sizeof contrast};
   return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&

@@ -8,6 +8,7 @@
 
 #include "calculators/common/text_boxes.h"
 #include "tests/support/handle_counts.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/form_window.h"
 #include "ui/handles.h"
 #include "ui/system.h"
@@ -185,6 +186,43 @@ TEST(Delay, KeepsTimersRunningAndReturnsWhenTheProgramQuits) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // left for the message loop
   EXPECT_EQ(msg.wParam, 7u);
+}
+
+std::vector<HWND> ExplorerWindows() {
+  std::vector<HWND> found;
+  EnumWindows([](HWND w, LPARAM list) -> BOOL {
+    wchar_t name[32]{};
+    GetClassNameW(w, name, 32);
+    if (IsWindowVisible(w) && lstrcmpW(name, L"ExplorerWClass") == 0) {
+      reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+    }
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool WaitForExplorers(std::size_t count) {
+  for (const ULONGLONG end = GetTickCount64() + 20000; GetTickCount64() < end; Sleep(50)) {
+    if (ExplorerWindows().size() == count) return true;
+  }
+  return false;
+}
+
+// The shell shows the file in its folder, and a second look reuses the window.
+TEST(ShowInFolder, OpensTheFilesFolderOnceAndReusesItsWindow) {
+  testsupport::ScratchFolder folder;
+  const std::wstring file = folder.Write(L"Kelvo抓屏.bmp", "BM");
+  ASSERT_TRUE(WaitForExplorers(0));
+  EXPECT_TRUE(ui::ShowInFolder(nullptr, file));
+  EXPECT_TRUE(ui::ShowInFolder(nullptr, file));
+  const bool one = WaitForExplorers(1);
+  const std::vector<HWND> opened = ExplorerWindows();
+  const std::wstring title = opened.empty() ? L"" : ui::GetText(opened.front());
+  for (const HWND w : opened) PostMessageW(w, WM_CLOSE, 0, 0);  // Explorer would outlive the test
+  EXPECT_TRUE(WaitForExplorers(0));
+  ASSERT_TRUE(one) << opened.size() << " windows";
+  const std::wstring name = folder.Path().substr(0, folder.Path().size() - 1);
+  EXPECT_EQ(title, name.substr(name.find_last_of(L'\\') + 1));
 }
 
 }  // namespace
