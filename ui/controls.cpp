@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <string_view>
+
+#include "ui/font_faces.h"
 #include "ui/os_functions.h"
 #include "ui/window.h"
 
@@ -40,14 +43,35 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
          a.underline == b.underline;
 }
 
+// Whether the system has a font family of that name, in any character set:
+// with a face name given, EnumFontFamiliesExW lists only that family
+// ("EnumFontFamiliesExW function", Microsoft Learn).
+bool FaceInstalled(std::wstring_view face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  if (face.size() >= LF_FACESIZE) return false;
+  face.copy(wanted.lfFaceName, face.size());
+  bool found = false;
+  const WindowDc screen(nullptr);
+  EnumFontFamiliesExW(
+      screen.get(), &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;  // one is enough
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
 }  // namespace
 
 Font MakeFont(const FontSpec& font, UINT dpi) {
   const int height = -MulDiv(font.tenthsOfPoint, static_cast<int>(dpi), 720);
+  const std::wstring face(ChooseFace(font.face, FaceInstalled));
   const DWORD charset = HasWideCharacters(font.face) ? GB2312_CHARSET : DEFAULT_CHARSET;
   return Font(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE, charset,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          font.face));
+                          face.c_str()));
 }
 
 std::wstring GetText(HWND control) {
@@ -126,28 +150,26 @@ void ControlSet::SetTextColor(int id, COLORREF color) {
   if (HWND h = Get(id)) InvalidateRect(h, nullptr, TRUE);
 }
 
-HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush) const {
+HBRUSH ControlSet::Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush,
+                            bool highContrast) const {
   const int id = IdOf(control);
-  if (!id) return nullptr;
+  if (!id || highContrast) return nullptr;
   const auto color = colors_.find(id);
-  if (color != colors_.end()) ::SetTextColor(dc, color->second);
+  const bool coloured = color != colors_.end();
   if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
     // Text and list boxes keep the window colour; only their text is coloured.
-    if (color == colors_.end()) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
+    if (!coloured) return nullptr;
+    return CustomColours(dc, color->second, GetSysColor(COLOR_WINDOW), GetSysColorBrush(COLOR_WINDOW), false);
   }
   // Disabled or read-only text boxes also ask with WM_CTLCOLORSTATIC.
   wchar_t className[16]{};
   GetClassNameW(control, className, 16);
   if (lstrcmpiW(className, L"Edit") == 0) {
-    if (color == colors_.end()) return nullptr;
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    if (!coloured) return nullptr;
+    return CustomColours(dc, color->second, GetSysColor(COLOR_BTNFACE), GetSysColorBrush(COLOR_BTNFACE), false);
   }
-  SetBkColor(dc, background);
   SetBkMode(dc, TRANSPARENT);
-  return backgroundBrush;
+  return CustomColours(dc, coloured ? color->second : GetSysColor(COLOR_BTNTEXT), background, backgroundBrush, false);
 }
 
 void ControlSet::Relayout(UINT dpi) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/handles.h"
+#include "ui/window.h"
 
 namespace ui {
 
@@ -60,9 +61,11 @@ class ControlSet {
   void SetTextColor(int id, COLORREF color);
 
   // Answers WM_CTLCOLORSTATIC / WM_CTLCOLOREDIT / WM_CTLCOLORBTN for the set's
-  // controls: their text colour on the parent's background. Returns nullptr
-  // for messages it does not answer.
-  HBRUSH Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush) const;
+  // controls: their text colour (the system's button text where none was
+  // given) on the parent's background. Returns nullptr for messages it does
+  // not answer, and for every message under high contrast.
+  HBRUSH Colorize(UINT message, HDC dc, HWND control, COLORREF background, HBRUSH backgroundBrush,
+                  bool highContrast = HighContrastOn()) const;
 
   // Re-places the controls and remakes the fonts for a new DPI.
   void Relayout(UINT dpi);

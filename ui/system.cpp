@@ -1,11 +1,14 @@
 #include "ui/system.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <vector>
+
+#include "ui/com_apartment.h"
 
 namespace ui {
 namespace {
@@ -81,18 +84,28 @@ void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& c
   MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-namespace {
-
-bool ShellRun(HWND owner, const wchar_t* target, const wchar_t* arguments) {
-  return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target, arguments, nullptr, SW_SHOW)) > 32;
+bool ShellOpen(HWND owner, const std::wstring& target) {
+  return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOW)) > 32;
 }
 
+namespace {
+inline void FreeIdList(PIDLIST_ABSOLUTE list) { ILFree(list); }
+using IdList = Unique<PIDLIST_ABSOLUTE, FreeIdList>;
 }  // namespace
 
-bool ShellOpen(HWND owner, const std::wstring& target) { return ShellRun(owner, target.c_str(), nullptr); }
-
-bool ShowInFolder(HWND owner, const std::wstring& file) {
-  return ShellRun(owner, L"explorer.exe", (L"/select,\"" + file + L"\"").c_str());
+bool ShowInFolder(HWND, const std::wstring& file) {
+  // Explorer's window belongs to another process, and Windows lets it come to
+  // the front only if the foreground process allows it. We may: this runs on
+  // the user's click, the last input event ("AllowSetForegroundWindow",
+  // Microsoft Learn). Which process will show the folder (the shell's own or
+  // a new one) is not known here, so any process may.
+  AllowSetForegroundWindow(ASFW_ANY);
+  // The shell reuses a window already open on that folder and selects the
+  // file in it; no program is looked up by name. It needs COM on this thread
+  // ("SHOpenFolderAndSelectItems function", Microsoft Learn).
+  const ComApartment com;
+  const IdList item(ILCreateFromPathW(file.c_str()));
+  return item && SUCCEEDED(SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0));
 }
 
 std::wstring ProgramPath() {

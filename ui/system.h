@@ -24,7 +24,8 @@ void ShowInformation(HWND owner, const std::wstring& text, const std::wstring& c
 // Opens a file, folder, program or address through the shell ("open", shown
 // normally). Returns whether the shell accepted it.
 bool ShellOpen(HWND owner, const std::wstring& target);
-// Opens Explorer on a file's folder with the file selected.
+// Shows a file's folder in Explorer with the file selected, in a window
+// already open on that folder where there is one, brought to the front.
 bool ShowInFolder(HWND owner, const std::wstring& file);
 
 // The running program's file version as "major.minor.revision" (1.1.0).

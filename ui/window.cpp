@@ -82,6 +82,27 @@ void Window::Destroy() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
+// SPI_GETHIGHCONTRAST fills a HIGHCONTRASTW whose HCF_HIGHCONTRASTON flag says
+// whether the theme is on ("HIGHCONTRASTW structure", Microsoft Learn).
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{sizeof contrast};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+HBRUSH CustomColours(HDC dc, COLORREF text, COLORREF background, HBRUSH brush, bool highContrast) {
+  if (highContrast) return nullptr;
+  SetTextColor(dc, text);
+  SetBkColor(dc, background);
+  return brush;
+}
+
+COLORREF Window::Background() const { return HighContrastOn() ? GetSysColor(COLOR_BTNFACE) : background_; }
+
+HBRUSH Window::BackgroundBrush() const {
+  return HighContrastOn() ? GetSysColorBrush(COLOR_BTNFACE) : backgroundBrush_;
+}
+
 UINT Window::Dpi() const {
   return WindowDpi(hwnd_);
 }
@@ -101,7 +122,7 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(hwnd_, &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, backgroundBrush_);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, BackgroundBrush());
       return 1;
     }
     case WM_DPICHANGED: {

@@ -49,8 +49,9 @@ class Window {
   bool Exists() const { return hwnd_ != nullptr; }
   UINT Dpi() const;
   int Px(int twips) const { return TwipsToPixels(twips, Dpi()); }
-  COLORREF Background() const { return background_; }
-  HBRUSH BackgroundBrush() const { return backgroundBrush_; }
+  // The window's colour; the system's under a high-contrast theme.
+  COLORREF Background() const;
+  HBRUSH BackgroundBrush() const;
 
  protected:
   // Called for every message; the default forwards to the handlers below and
@@ -75,6 +76,17 @@ class Window {
   bool ownsBrush_ = false;
   bool quitWhenDestroyed_ = false;
 };
+
+// Whether a high-contrast theme is on: every window then keeps the system's
+// colours, whatever colours it was given.
+bool HighContrastOn();
+
+// Answers a WM_CTLCOLOR* message for a control drawn in its own colours: the
+// text colour and the background are set together (a background alone would
+// leave the text in whatever colour the device context had) and the brush
+// returned. Under high contrast it sets nothing and returns nullptr: the
+// default answer, in the system's colours, must stand.
+HBRUSH CustomColours(HDC dc, COLORREF text, COLORREF background, HBRUSH brush, bool highContrast = HighContrastOn());
 
 // The message loop of a program: runs until WM_QUIT, with keyboard navigation
 // (Tab between controls) for whichever top-level window has the message.

@@ -21,9 +21,15 @@
 #include "velmora/info/help_window.h"
 #include "velmora/info/splash_window.h"
 #include "velmora/input/input_window.h"
+#include "velmora/words/folder_listing.h"
+#include "velmora/words/send_word.h"
 
 namespace velmora {
 namespace {
+
+// Typing checks whether the keys can reach their window, and tells the user
+// at the bar when they cannot.
+words::TypingGuard GuardedTyping() { return {words::WindowOutranksUs, capture::ShowNotice}; }
 
 // Brings a window that is already open to the front.
 void BringForward(const ui::Window& window) {
@@ -46,7 +52,7 @@ class Program {
     services_.capture = [this](int mode, HWND) { Capture(mode); };
     services_.loadMenus = [this](const std::wstring& appPath) { return entries_.Load(appPath); };
     services_.chooseEntry = [this](const MenuChoice& choice) { entries_.Choose(choice); };
-    services_.showStatementInput = [this](HWND) { OpenStatementWindow(appPath_); };
+    services_.showStatementInput = [this](HWND) { OpenStatementWindow(appPath_, GuardedTyping()); };
 
     host_.showHelp = [this] { ShowHelp(); };
     host_.showAbout = [this] { ShowAbout(); };
@@ -109,7 +115,9 @@ class Program {
 
  private:
   std::wstring appPath_;
-  MenuEntries entries_;
+  MenuEntries entries_{words::shellExe, [](HWND target, std::wstring_view word, HWND bar) {
+                         words::SendWord(target, word, bar, GuardedTyping());
+                       }};
   BarServices services_;
   BarHost host_;
   std::unique_ptr<SplashWindow> splash_;

@@ -1,7 +1,12 @@
 #include "calculators/chaincalc/chaincalc_model.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "calculators/common/number_format.h"
 #include "tests/support/box_cases.h"
+#include "ui/font_faces.h"
 
 namespace {
 
@@ -46,6 +51,37 @@ TEST(Chaincalc, BoxesAfterEachSequenceOfEdits) {
        {{kProd, kBad}, {kSum, kBad}, {kQuot, L"3"}}},
       {"chaining an overflowed product", {{kM1, L"1e200"}, {kM2, L"1e200"}, {kChainProd, L""}}, {{kProd, L"0"}}},
   }, [](ChaincalcModel& m, std::size_t row) { m.Chain(static_cast<Row>(row)); }, [](const ChaincalcModel&) {});
+}
+
+// The boxes ask for 楷体_GB2312, a name only Windows XP knows; newer systems
+// call the face 楷体 or KaiTi. Faces that kept their names are not looked up.
+TEST(ChaincalcFonts, TheFirstInstalledOfARenamedFaceAndItsNewerNamesElseTheSystemsChoice) {
+  using Faces = std::vector<std::wstring_view>;
+  const struct {
+    std::wstring_view asked;
+    Faces installed;
+    std::wstring_view chosen;
+    std::size_t lookedUp;  // names asked about, in order, until one is found
+  } rows[] = {
+      {L"楷体_GB2312", {L"楷体_GB2312", L"楷体", L"KaiTi"}, L"楷体_GB2312", 1},  // Windows XP
+      {L"楷体_GB2312", {L"KaiTi", L"楷体"}, L"楷体", 2},
+      {L"楷体_GB2312", {L"KaiTi"}, L"KaiTi", 3},
+      {L"楷体_GB2312", {}, L"楷体_GB2312", 3},  // none: the system substitutes
+      {L"仿宋_GB2312", {L"FangSong"}, L"FangSong", 3},
+      {L"仿宋_GB2312", {L"仿宋", L"楷体"}, L"仿宋", 2},
+      {L"宋体", {}, L"宋体", 0},
+      {L"楷体", {L"KaiTi"}, L"楷体", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    std::size_t looked = 0;
+    const auto installed = [&](std::wstring_view face) {
+      ++looked;
+      return std::find(row.installed.begin(), row.installed.end(), face) != row.installed.end();
+    };
+    EXPECT_TRUE(ui::ChooseFace(row.asked, installed) == row.chosen);
+    EXPECT_EQ(looked, row.lookedUp);
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "calculators/common/text_boxes.h"
 #include "tests/support/handle_counts.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/form_window.h"
 #include "ui/handles.h"
 #include "ui/system.h"
@@ -108,13 +109,37 @@ TEST(FormWindow, FocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
   EXPECT_EQ(GetFocus(), w.Get(kSecond));
 }
 
-TEST(FormWindow, AControlsTextColourIsGivenToItsColourMessage) {
+// A colour message sets the text colour with the background (else a label's
+// text keeps whatever colour the device context had: black on a black
+// high-contrast face). Under high contrast the system's answer stands.
+TEST(FormWindow, ColourMessagesSetTextWithBackgroundAndLeaveHighContrastToTheSystem) {
   TestForm w;
   w.Controls().SetTextColor(kFirst, RGB(255, 0, 0));
   const ui::WindowDc dc(w.Handle());
-  ::SetTextColor(dc.get(), RGB(0, 0, 0));
-  SendMessageW(w.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(w.Get(kFirst)));
-  EXPECT_EQ(GetTextColor(dc.get()), RGB(255, 0, 0));
+  const ui::Brush pink(CreateSolidBrush(RGB(255, 192, 255)));
+  constexpr COLORREF kUntouched = RGB(1, 2, 3);
+  const struct {
+    UINT message;
+    int id;
+    bool highContrast;
+    COLORREF text, back;  // kUntouched where the system's default answers
+  } rows[] = {
+      {WM_CTLCOLOREDIT, kFirst, false, RGB(255, 0, 0), GetSysColor(COLOR_WINDOW)},
+      {WM_CTLCOLORSTATIC, kButton, false, GetSysColor(COLOR_BTNTEXT), RGB(255, 192, 255)},
+      {WM_CTLCOLOREDIT, kSecond, false, kUntouched, kUntouched},
+      {WM_CTLCOLOREDIT, kFirst, true, kUntouched, kUntouched},
+      {WM_CTLCOLORSTATIC, kButton, true, kUntouched, kUntouched},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    ::SetTextColor(dc.get(), kUntouched);
+    SetBkColor(dc.get(), kUntouched);
+    const HBRUSH brush =
+        w.Controls().Colorize(row.message, dc.get(), w.Get(row.id), RGB(255, 192, 255), pink.get(), row.highContrast);
+    EXPECT_EQ(brush != nullptr, row.text != kUntouched);
+    EXPECT_EQ(GetTextColor(dc.get()), row.text);
+    EXPECT_EQ(GetBkColor(dc.get()), row.back);
+  }
 }
 
 TEST(TextBoxBinding, TypingRunsTheModelAndShowsItsNestedWrites) {
@@ -161,6 +186,45 @@ TEST(Delay, KeepsTimersRunningAndReturnsWhenTheProgramQuits) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // left for the message loop
   EXPECT_EQ(msg.wParam, 7u);
+}
+
+std::vector<HWND> ExplorerWindows() {
+  std::vector<HWND> found;
+  EnumWindows([](HWND w, LPARAM list) -> BOOL {
+    wchar_t name[32]{};
+    GetClassNameW(w, name, 32);
+    if (IsWindowVisible(w) && lstrcmpW(name, L"ExplorerWClass") == 0) {
+      reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+    }
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool WaitForExplorers(std::size_t count) {
+  for (const ULONGLONG end = GetTickCount64() + 20000; GetTickCount64() < end; Sleep(50)) {
+    if (ExplorerWindows().size() == count) return true;
+  }
+  return false;
+}
+
+// The shell shows the file in its folder, and a later look reuses the window
+// (the shell returns once the window it used is there).
+TEST(ShowInFolder, OpensTheFilesFolderOnceAndReusesItsWindow) {
+  testsupport::ScratchFolder folder;
+  const std::wstring file = folder.Write(L"Kelvo抓屏.bmp", "BM");
+  ASSERT_TRUE(WaitForExplorers(0));
+  EXPECT_TRUE(ui::ShowInFolder(nullptr, file));
+  bool one = WaitForExplorers(1);
+  EXPECT_TRUE(ui::ShowInFolder(nullptr, file));
+  const std::vector<HWND> opened = ExplorerWindows();
+  one = one && opened.size() == 1;
+  const std::wstring title = opened.empty() ? L"" : ui::GetText(opened.front());
+  for (const HWND w : opened) PostMessageW(w, WM_CLOSE, 0, 0);  // Explorer would outlive the test
+  EXPECT_TRUE(WaitForExplorers(0));
+  ASSERT_TRUE(one) << opened.size() << " windows";
+  const std::wstring name = folder.Path().substr(0, folder.Path().size() - 1);
+  EXPECT_EQ(title, name.substr(name.find_last_of(L'\\') + 1));
 }
 
 }  // namespace

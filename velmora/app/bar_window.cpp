@@ -72,7 +72,12 @@ void BarPanel::OnCommand(int id, int code, HWND control) {
 }
 
 LRESULT BarPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CTLCOLORBTN) return reinterpret_cast<LRESULT>(BackgroundBrush());
+  if (message == WM_CTLCOLORBTN) {
+    const HDC dc = reinterpret_cast<HDC>(wParam);
+    if (HBRUSH brush = ui::CustomColours(dc, GetSysColor(COLOR_BTNTEXT), Background(), BackgroundBrush())) {
+      return reinterpret_cast<LRESULT>(brush);
+    }
+  }
   return Window::OnMessage(message, wParam, lParam);
 }
 

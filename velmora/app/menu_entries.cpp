@@ -9,7 +9,10 @@
 
 namespace velmora {
 
-MenuEntries::MenuEntries() : MenuEntries(words::shellExe, words::SendWord) {}
+MenuEntries::MenuEntries()
+    : MenuEntries(words::shellExe, [](HWND target, std::wstring_view word, HWND bar) {
+        words::SendWord(target, word, bar);
+      }) {}
 
 MenuEntries::MenuEntries(Opener open, Typist type) : open_(std::move(open)), type_(std::move(type)) {}
 

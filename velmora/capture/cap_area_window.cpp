@@ -125,9 +125,10 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == txtPos_ && promptBrush_) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kPromptColor);
-        return reinterpret_cast<LRESULT>(promptBrush_.get());
+      if (reinterpret_cast<HWND>(lParam) != txtPos_ || !promptBrush_) break;
+      if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT), kPromptColor,
+                                           promptBrush_.get())) {
+        return reinterpret_cast<LRESULT>(brush);
       }
       break;
     case WM_DPICHANGED:

@@ -2,10 +2,14 @@
 
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
+#include "ui/system.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
 #include "velmora/capture/hidden_helper.h"
+#include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/shot_window.h"
+#include "velmora/words/send_word.h"
+#include "velmora/words/typing_guard.h"
 
 using namespace capture;
 using namespace capture_test;
@@ -143,4 +147,25 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   EXPECT_EQ(marked, 12);  // none of them keeps the program running
   SetHiddenHelperMark({});
   click(W::kCmdClose);
+}
+
+// Where the window that would receive the keys outranks us, Windows would drop
+// them: nothing is typed, and the notice at the bar says the word is on the
+// clipboard, to be pasted.
+TEST(SaveNotice, ATargetThatOutranksUsGetsNoKeysAndTheNoticeSaysToPaste) {
+  const TestWindow target(RGB(1, 2, 3), {100, 100, 300, 200});
+  const HWND edit = CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 0, 0, 150, 40, target.Handle(), nullptr,
+                                    nullptr, nullptr);
+  SetFocus(edit);
+  HWND asked = nullptr;
+  words::SendWord(target.Handle(), L"Ω", nullptr, {[&](HWND w) { return (asked = w) != nullptr; }, ShowNotice});
+  EXPECT_EQ(asked, target.Handle());
+  EXPECT_EQ(ui::GetClipboardText(nullptr), L"Ω");
+  const HWND notice = SaveNoticeHandle();
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(ui::GetText(notice), words::kPasteInsteadNotice);
+  PumpMessages();
+  EXPECT_EQ(ui::GetText(edit), L"");
+  SendMessageW(notice, WM_LBUTTONUP, 0, 0);  // a click closes it, opening nothing
+  EXPECT_EQ(SaveNoticeHandle(), nullptr);
 }

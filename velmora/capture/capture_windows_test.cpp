@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <dwmapi.h>
+#include <shlobj.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -124,17 +126,22 @@ TEST(BmpFile, ByteForByteWhatTheSystemLaysOutAtEveryDepth) {
 }
 
 // A folder of exactly the file's name makes a write there fail, as a
-// standard account's root of C: does.
-TEST(SaveCapture, TheRootOfCThenThePicturesFolderThenNotSaved) {
-  const std::wstring& name = kTestFile, fallback = PathInFolder(PicturesFolder(), name);
-  const std::wstring written[] = {name, fallback, L""};
-  for (int refused = 0; refused < 3; ++refused) {
-    for (int i = 0; i < refused; ++i) CreateDirectoryW(i ? fallback.c_str() : name.c_str(), nullptr);
+// standard account's root of C: or a protected Pictures folder does.
+TEST(SaveCapture, TheRootOfCThenPicturesThenTheLocalApplicationDataThenNotSaved) {
+  PWSTR local = nullptr;
+  ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local)));
+  const std::wstring& name = kTestFile;
+  // Each row refuses one place more; the third place exists from the row before on.
+  const std::wstring places[] = {name, PathInFolder(PicturesFolder(), name),
+                                 PathInFolder(std::wstring(local) + L"\\Velmora\\抓屏", name)};
+  CoTaskMemFree(local);
+  for (int refused = 0; refused <= 3; ++refused) {
+    for (int i = 0; i < refused; ++i) CreateDirectoryW(places[i].c_str(), nullptr);
     const SaveResult result = SaveCapture(CreateBitmapPicture(PatternBitmap(9, 4), nullptr), name);
-    EXPECT_EQ(Size(result.saved, result.attempts.size()), Size(refused < 2, refused ? 2 : 1)) << refused;
-    EXPECT_EQ(result.path, written[refused]);
-    EXPECT_EQ(BmpFileSizeThenDelete(result.path), refused < 2 ? Size(9, 4) : Size(0, 0));
-    for (const auto& path : {name, fallback}) RemoveDirectoryW(path.c_str()), DeleteFileW(path.c_str());
+    EXPECT_EQ(Size(result.saved, result.attempts.size()), Size(refused < 3, std::min(refused + 1, 3))) << refused;
+    EXPECT_EQ(result.path, refused < 3 ? places[refused] : L"");
+    EXPECT_EQ(BmpFileSizeThenDelete(result.path), refused < 3 ? Size(9, 4) : Size(0, 0));
+    for (const auto& path : places) RemoveDirectoryW(path.c_str()), DeleteFileW(path.c_str());
   }
 }
 

@@ -85,8 +85,9 @@ LRESULT ContinuousCaptureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM l
     const HDC dc = reinterpret_cast<HDC>(wParam);
     const HWND control = reinterpret_cast<HWND>(lParam);
     if (control == controls_.Get(kLabNum) && countBrush_) {
-      SetBkColor(dc, kCountColor);
-      return reinterpret_cast<LRESULT>(countBrush_.get());
+      if (HBRUSH brush = ui::CustomColours(dc, GetSysColor(COLOR_BTNTEXT), kCountColor, countBrush_.get())) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
     }
   }
   return FormWindow::OnMessage(message, wParam, lParam);

@@ -87,9 +87,11 @@ class SaveNoticeWindow : public ui::Window {
       case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
       case WM_LBUTTONUP: Clicked(); return 0;
       case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), Background());
-        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT));
-        return reinterpret_cast<LRESULT>(BackgroundBrush());
+        if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT), Background(),
+                                             BackgroundBrush())) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+        return Window::OnMessage(message, wParam, lParam);
       default: return Window::OnMessage(message, wParam, lParam);
     }
   }
@@ -123,6 +125,14 @@ std::unique_ptr<SaveNoticeWindow>& Shown() {
   return shown;
 }
 
+void Show(const std::wstring& text, const std::wstring& file) {
+  Shown() = std::make_unique<SaveNoticeWindow>(text, file);
+  const RECT anchor = Anchor() ? Anchor()() : RECT{};
+  if (!Shown()->Open(anchor)) return Shown().reset();
+  // A notice alone on screen does not keep the program running.
+  MarkHiddenHelper(Shown()->Handle());
+}
+
 }  // namespace
 
 void SetSaveNoticeAnchor(std::function<RECT()> anchor) { Anchor() = std::move(anchor); }
@@ -130,12 +140,10 @@ void SetSaveNoticeAnchor(std::function<RECT()> anchor) { Anchor() = std::move(an
 void ShowSaveNotice(const SaveResult& result) {
   const auto text = SaveNoticeText(result);
   if (!text) return;
-  Shown() = std::make_unique<SaveNoticeWindow>(*text, result.saved ? result.path : std::wstring());
-  const RECT anchor = Anchor() ? Anchor()() : RECT{};
-  if (!Shown()->Open(anchor)) return Shown().reset();
-  // A notice alone on screen does not keep the program running.
-  MarkHiddenHelper(Shown()->Handle());
+  Show(*text, result.saved ? result.path : std::wstring());
 }
+
+void ShowNotice(const std::wstring& text) { Show(text, {}); }
 
 void SetSaveNoticeShown(bool shown) {
   if (const HWND notice = SaveNoticeHandle()) ShowWindow(notice, shown ? SW_SHOWNOACTIVATE : SW_HIDE);

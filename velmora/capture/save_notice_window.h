@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "velmora/capture/save_report.h"
 
@@ -22,6 +23,10 @@ void SetSaveNoticeAnchor(std::function<RECT()> anchor);
 // Shows the notice for one save, replacing a notice already shown; does
 // nothing when the file went where the capture names it.
 void ShowSaveNotice(const SaveResult& result);
+
+// Shows any other short notice the same way, at the same place; a click
+// only closes it.
+void ShowNotice(const std::wstring& text);
 
 // Hides a notice on screen while a shot is taken, and shows it again.
 void SetSaveNoticeShown(bool shown);

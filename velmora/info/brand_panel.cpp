@@ -121,8 +121,11 @@ LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const HWND control = reinterpret_cast<HWND>(lParam);
       // The read-only boxes keep a text box's white.
       if (control == controls_.Get(kText1) || control == controls_.Get(kText2)) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT),
+                                             GetSysColor(COLOR_WINDOW), GetSysColorBrush(COLOR_WINDOW))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+        break;
       }
       if (HBRUSH brush = controls_.Colorize(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                                             Background(), BackgroundBrush())) {

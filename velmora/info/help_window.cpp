@@ -59,8 +59,9 @@ LRESULT HelpWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
     // The help text sits on the window's own colour.
     if (control == controls_.Get(kTxtHelp)) {
-      SetBkColor(dc, Background());
-      return reinterpret_cast<LRESULT>(BackgroundBrush());
+      if (HBRUSH brush = ui::CustomColours(dc, GetSysColor(COLOR_WINDOWTEXT), Background(), BackgroundBrush())) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
     }
   }
   return FormWindow::OnMessage(message, wParam, lParam);

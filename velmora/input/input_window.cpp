@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "velmora/words/keystroke.h"
+#include "velmora/words/typing_guard.h"
 #include "velmora/words/word_list_file.h"
 
 namespace velmora {
@@ -261,7 +262,15 @@ void InputWindow::Send() {
   const LRESULT selected = SendMessageW(list1, LB_GETCURSEL, 0, 0);
   if (selected < 0) return;
   try {
-    words::TypeKeystrokes(ListText(list1, selected));  // a refused key is skipped
+    const std::wstring sentence = ListText(list1, selected);
+    // Windows would drop the keys without a word: the sentence goes to the
+    // clipboard instead, and the user is told to paste it.
+    if (guard_.outranksUs && guard_.outranksUs(words::KeysReceiver(inputTarget_))) {
+      ui::SetClipboardText(Handle(), sentence);
+      if (guard_.tell) guard_.tell(std::wstring(words::kPasteInsteadNotice));
+      return;
+    }
+    words::TypeKeystrokes(sentence);  // a refused key is skipped
   } catch (...) {
     // Out of memory for a huge sentence: it is simply not typed.
   }
@@ -298,9 +307,10 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CTLCOLORLISTBOX: {
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == kList1 || id == kList2 || id == kFile1) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kListColour);
-        return reinterpret_cast<LRESULT>(listBrush_.get());
+      if (id != kList1 && id != kList2 && id != kFile1) break;
+      if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT), kListColour,
+                                           listBrush_.get())) {
+        return reinterpret_cast<LRESULT>(brush);
       }
       break;
     }
@@ -319,6 +329,10 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Window::OnMessage(message, wParam, lParam);
 }
 
-void OpenStatementWindow(const std::wstring& appPath) { InputWindow::Shared(appPath).Open(); }
+void OpenStatementWindow(const std::wstring& appPath, words::TypingGuard guard) {
+  InputWindow& window = InputWindow::Shared(appPath);
+  window.SetTypingGuard(std::move(guard));
+  window.Open();
+}
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "ui/controls.h"
 #include "ui/file_browsers.h"
@@ -13,6 +14,7 @@
 #include "ui/system.h"
 #include "ui/window.h"
 #include "velmora/input/input_model.h"
+#include "velmora/words/keystroke.h"
 
 namespace velmora {
 
@@ -33,6 +35,9 @@ class InputWindow : public ui::Window {
   // Loads the window (centred, the lists in the sentence folder, no
   // sentences yet) or, when it is open, brings it forward.
   void Open();
+
+  // What is checked before a sentence is typed (see words::TypingGuard).
+  void SetTypingGuard(words::TypingGuard guard) { guard_ = std::move(guard); }
 
   // The window that receives the sentences. It belongs to this object, not
   // to one load of the window, so closing and opening again keeps it.
@@ -60,6 +65,7 @@ class InputWindow : public ui::Window {
 
   const std::wstring sentenceFolder_;
   HWND inputTarget_ = nullptr;
+  words::TypingGuard guard_;
 
   std::unique_ptr<ui::ControlSet> controls_;  // made anew at every load
   ui::DriveList drive1_;
@@ -74,6 +80,6 @@ class InputWindow : public ui::Window {
 
 // Opens the statement input window, or brings it forward when it is open.
 // appPath ends with "\".
-void OpenStatementWindow(const std::wstring& appPath);
+void OpenStatementWindow(const std::wstring& appPath, words::TypingGuard guard = {});
 
 }  // namespace velmora

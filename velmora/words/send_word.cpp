@@ -4,11 +4,11 @@
 
 #include "ui/system.h"
 #include "ui/window.h"
-#include "velmora/words/keystroke.h"
+#include "velmora/words/typing_guard.h"
 
 namespace words {
 
-void SendWord(HWND target, std::wstring_view word, HWND clipboardOwner) {
+void SendWord(HWND target, std::wstring_view word, HWND clipboardOwner, const TypingGuard& guard) {
   try {
     // Copied first: the wait below runs other handlers, which may rebuild the
     // menu the word came from.
@@ -16,6 +16,10 @@ void SendWord(HWND target, std::wstring_view word, HWND clipboardOwner) {
     ui::SetClipboardText(clipboardOwner, text);  // a busy clipboard is not reported
     BringWindowToTop(target);                    // fails quietly without a target
     ui::Delay(0.5);
+    if (guard.outranksUs && guard.outranksUs(KeysReceiver(target))) {
+      if (guard.tell) guard.tell(std::wstring(kPasteInsteadNotice));
+      return;
+    }
     TypeKeystrokes(text);
   } catch (...) {
     // Out of memory for a huge word: the word is simply not typed.

@@ -7,6 +7,7 @@
 
 #include "velmora/words/keystroke_plan.h"
 #include "velmora/words/list_menu.h"
+#include "velmora/words/typing_guard.h"
 #include "velmora/words/word_list_decoder.h"
 #include "velmora/words/word_list_lines.h"
 
@@ -135,6 +136,27 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
   ASSERT_EQ(plan.size(), 3u);
   EXPECT_EQ(plan[1].count, 4u);
   EXPECT_EQ(plan[1].events[2], (KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+}
+
+TEST(TypingGuard, KeysAreWithheldOnlyFromAMorePrivilegedTarget) {
+  using enum IntegrityReading::Outcome;
+  constexpr std::uint32_t kLow = 0x1000, kMedium = 0x2000, kHigh = 0x3000, kSystem = 0x4000;
+  const struct {
+    IntegrityReading ours, target;
+    bool withheld;
+  } rows[] = {
+      {{Read, kMedium}, {Read, kMedium}, false}, {{Read, kMedium}, {Read, kHigh}, true},
+      {{Read, kMedium}, {Read, kLow}, false},    {{Read, kHigh}, {Read, kHigh}, false},
+      {{Read, kHigh}, {Read, kMedium}, false},   {{Read, kHigh}, {Read, kSystem}, true},
+      {{Read, kMedium}, {Read, kMedium + 0x100}, true},  // medium plus (UI access) is above medium
+      {{Read, kMedium}, {AccessDenied, 0}, true},  // refuses even the least query: more privileged
+      {{Unknown, 0}, {AccessDenied, 0}, true},     {{Read, kMedium}, {Unknown, 0}, false},  // no target
+      {{Unknown, 0}, {Read, kHigh}, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << std::hex << row.ours.level << " -> " << row.target.level);
+    EXPECT_EQ(TargetOutranksUs(row.ours, row.target), row.withheld);
+  }
 }
 
 }  // namespace
