@@ -96,3 +96,74 @@ TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDi
       {{}, L"抓屏未保存：没有可保存的图像"}};
   for (const auto& [result, text] : rows) EXPECT_EQ(SaveMenuText(result), text);
 }
+
+// Zoom steps on one view, in order. A notch scales by 1.25 about the pointer,
+// between "fits" (456/1920 here) and 8; at 1:1 the pan clamps rule.
+TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
+  enum Act { Wheel, Notches, Toggle, Move, Refit };
+  const Extent screen{1920, 1080}, small{100, 50}, area{456, 277};
+  const struct {
+    Extent picture;
+    Act act;
+    int amount;  // wheel units, or a count of quarter notches
+    Offset at;   // the pointer, or where a drag put the corner
+    PixelRect shown;
+    double scale;
+  } steps[] = {
+      {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the point under the pointer stays
+      {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
+      {screen, Notches, 4, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // four quarter notches make one
+      {screen, Move, 0, {-5000, 40}, {-1944, 0, 456, 1350}, 1.25},     // dragged: clamped at every zoom
+      {screen, Toggle, 0, {0, 0}, {-1464, 0, 456, 1080}, 1},
+      {screen, Wheel, -120, {456, 277}, {-1080, 0, 456, 864}, 0.8},  // the top clamped, not kept under the pointer
+      {screen, Wheel, -2400, {9, 9}, {0, 10, 456, 267}, 0.2375},  // fits, centred across
+      {screen, Wheel, -120, {9, 9}, {0, 10, 456, 267}, 0.2375},   // no further
+      {screen, Move, 0, {-50, -30}, {0, 10, 456, 267}, 0.2375},
+      {screen, Toggle, 0, {228, 138}, {-732, -400, 1188, 680}, 1},
+      {screen, Toggle, 0, {5, 5}, {0, 10, 456, 267}, 0.2375},     // at 1:1, to fits
+      {screen, Wheel, 120 * 30, {0, 0}, {0, 0, 15360, 8640}, 8},  // 800 % at most
+      {small, Wheel, -120, {9, 9}, {169, 104, 269, 154}, 1},      // a small picture fits at 1:1 already
+      {small, Wheel, 120, {200, 120}, {166, 107, 291, 170}, 1.25},
+      {small, Refit, 0, {600, 400}, {238, 169, 363, 231}, 1.25},  // the area grew: centred again
+      {small, Refit, 0, {456, 277}, {166, 107, 291, 170}, 1.25},
+      {small, Wheel, -120, {200, 120}, {356, 227, 456, 277}, 1}};  // at 1:1 pushed to the bottom right
+  ZoomView view;
+  Extent last;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "step " << (&step - steps));
+    if (step.picture.width != last.width) view.Reset(PlacePicture(step.picture, area, ViewerMetrics::ForDpi(96)));
+    last = step.picture;
+    const PixelRect before = view.Shown(step.picture);
+    if (step.act == Wheel) {
+      EXPECT_EQ(view.Wheel(step.amount, step.at, step.picture, area), !(before == step.shown));
+    }
+    if (step.act == Notches)
+      for (int i = 0; i < step.amount; ++i) view.Wheel(30, step.at, step.picture, area);
+    if (step.act == Toggle) view.Toggle(step.at, step.picture, area);
+    if (step.act == Move) view.MoveTo(step.at, step.picture, area);
+    if (step.act == Refit) view.Refit(step.picture, {step.at.x, step.at.y});
+    EXPECT_EQ(view.Shown(step.picture), step.shown);
+    EXPECT_NEAR(view.Scale(), step.scale, 1e-12);
+  }
+  view.Reset({-100, -200});  // a resize leaves a picture at 1:1 where it is
+  view.Refit(screen, {900, 600});
+  EXPECT_EQ(view.Shown(screen), (PixelRect{-100, -200, 1820, 880}));
+}
+
+// The picture pixels drawn and where, for the part of the area covered.
+TEST(ViewerZoom, VisibleSliceAtOneToOneZoomedInAndAtFits) {
+  const Extent picture{1920, 1080}, area{456, 277};
+  ZoomView view;
+  view.Reset({-100, -200});
+  const auto slice = [&] { return std::pair(view.Visible(picture, area).source, view.Visible(picture, area).target); };
+  EXPECT_EQ(slice(), std::pair(PixelRect{100, 200, 556, 477}, PixelRect{0, 0, 456, 277}));
+  EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 0, 456, 277}));
+  view.Reset({0, 0});
+  view.Wheel(120, {100, 100}, picture, area);  // the last pixels cut by the edges
+  EXPECT_EQ(slice(), std::pair(PixelRect{20, 20, 385, 242}, PixelRect{0, 0, 456, 278}));
+  view.Toggle({0, 0}, picture, area);
+  view.Toggle({0, 0}, picture, area);  // fits: the whole picture onto its shown place
+  EXPECT_EQ(slice(), std::pair(PixelRect{0, 0, 1920, 1080}, PixelRect{0, 10, 456, 267}));
+  EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 10, 456, 267}));
+  EXPECT_FALSE(view.Wheel(120, {0, 0}, {}, area) || view.Wheel(120, {0, 0}, picture, {456, 0}));
+}
