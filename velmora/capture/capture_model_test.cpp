@@ -60,7 +60,7 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
     Extent picture, outer;
     Offset placed, proposed, clamped;
   } rows[] = {
-      {96, {1920, 1080}, {456, 300}, {0, 0}, {50, 40}, {0, 0}},  // larger: top-left at the area's
+      {96, {1920, 1080}, {456, 300}, {0, 0}, {1, 40}, {0, 0}},  // larger: top-left at the area's
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-5000, -5000}, {456 - 1920, 277 - 1080}},
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-100, -200}, {-100, -200}},
       {96, {100, 50}, {456, 300}, {178 - 9, 113 - 9}, {-40, 500}, {356, 227}},  // smaller: pushed bottom-right
@@ -80,6 +80,11 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
     const Offset by{row.proposed.x - row.placed.x, row.proposed.y - row.placed.y};
     EXPECT_EQ(pan.Release({300 + by.x, 200 + by.y}, row.placed, row.picture, area), row.clamped);
     EXPECT_FALSE(pan.Dragging());
+  }
+  // 350 and 130 twips, rounded to nearest, at 225 %, 250 % and 350 %.
+  for (const auto& [dpi, allowance, lift] : {std::tuple(216u, 53, 20), {240u, 58, 22}, {336u, 82, 30}}) {
+    const ViewerMetrics metrics = ViewerMetrics::ForDpi(dpi);
+    EXPECT_EQ(std::pair(metrics.titleAllowance, metrics.centreLift), std::pair(allowance, lift)) << dpi;
   }
 }
 
@@ -105,14 +110,16 @@ TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
   const struct {
     Extent picture;
     Act act;
-    int amount;  // wheel units, or a count of quarter notches
+    int amount;  // wheel units (Notches: as many turns of one unit each)
     Offset at;   // the pointer, or where a drag put the corner
     PixelRect shown;
     double scale;
   } steps[] = {
       {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the point under the pointer stays
       {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
-      {screen, Notches, 4, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // four quarter notches make one
+      {screen, Notches, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the smallest parts make a notch
+      {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
+      {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},
       {screen, Move, 0, {-5000, 40}, {-1944, 0, 456, 1350}, 1.25},     // dragged: clamped at every zoom
       {screen, Toggle, 0, {0, 0}, {-1464, 0, 456, 1080}, 1},
       {screen, Wheel, -120, {456, 277}, {-1080, 0, 456, 864}, 0.8},  // the top clamped, not kept under the pointer
@@ -138,12 +145,13 @@ TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
       EXPECT_EQ(view.Wheel(step.amount, step.at, step.picture, area), !(before == step.shown));
     }
     if (step.act == Notches)
-      for (int i = 0; i < step.amount; ++i) view.Wheel(30, step.at, step.picture, area);
+      for (int i = 0; i < step.amount; ++i) view.Wheel(1, step.at, step.picture, area);
     if (step.act == Toggle) view.Toggle(step.at, step.picture, area);
     if (step.act == Move) view.MoveTo(step.at, step.picture, area);
     if (step.act == Refit) view.Refit(step.picture, {step.at.x, step.at.y});
     EXPECT_EQ(view.Shown(step.picture), step.shown);
     EXPECT_NEAR(view.Scale(), step.scale, 1e-12);
+    EXPECT_EQ(view.OneToOne(), step.scale == 1);
   }
   view.Reset({-100, -200});  // a resize leaves a picture at 1:1 where it is
   view.Refit(screen, {900, 600});
@@ -165,5 +173,12 @@ TEST(ViewerZoom, VisibleSliceAtOneToOneZoomedInAndAtFits) {
   view.Toggle({0, 0}, picture, area);  // fits: the whole picture onto its shown place
   EXPECT_EQ(slice(), std::pair(PixelRect{0, 0, 1920, 1080}, PixelRect{0, 10, 456, 267}));
   EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 10, 456, 267}));
-  EXPECT_FALSE(view.Wheel(120, {0, 0}, {}, area) || view.Wheel(120, {0, 0}, picture, {456, 0}));
+  view.Reset({0, 0});  // a square picture fits by its height
+  view.Toggle({0, 0}, {1000, 1000}, area);
+  EXPECT_EQ(view.Shown({1000, 1000}), (PixelRect{90, 0, 367, 277}));
+  for (const auto& [size, room] : {std::pair(Extent{0, 1080}, area), {{1920, 0}, area}, {picture, {0, 277}},
+                                   {picture, {456, 0}}}) {
+    EXPECT_FALSE(view.Wheel(120, {0, 0}, size, room));  // nothing to zoom, or no room
+  }
+  EXPECT_TRUE(view.Wheel(120, {0, 0}, {1, 1}, {1, 1}));
 }
