@@ -64,6 +64,7 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  bool Contains(Offset p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 };
 
 // What a zoomed view draws: these picture pixels stretched onto this

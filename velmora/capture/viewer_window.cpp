@@ -77,14 +77,11 @@ POINT ViewerWindow::ImagePosition() const {
   return {shown.left, shown.top};
 }
 
-// Image1 is put over the part of the area the picture covers (so a zoomed
-// picture of any size never needs a window larger than the area) and
-// repainted as a whole, without erasing: nothing flickers.
+// Image1 fills the area and is repainted as a whole without erasing, and a
+// zoomed view is drawn off screen first: nothing flickers, and zooming moves
+// and resizes no window.
 void ViewerWindow::ShowView() {
   if (!image1_.Exists()) return;
-  const PixelRect covered = zoom_.Covered(PictureExtent(), AreaExtent());
-  SetWindowPos(image1_.Handle(), nullptr, covered.left, covered.top, covered.Width(), covered.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   DrawZoomed();
   InvalidateRect(image1_.Handle(), nullptr, FALSE);
   UpdateWindow(image1_.Handle());
@@ -94,28 +91,29 @@ void ViewerWindow::ShowView() {
 // its pixels square and sharp (COLORONCOLOR), so small print stays legible.
 void ViewerWindow::DrawZoomed() {
   const Picture& image = Image();
-  const PixelRect covered = zoom_.Covered(PictureExtent(), AreaExtent());
-  if (zoom_.OneToOne() || !image || covered.Width() <= 0 || covered.Height() <= 0) {
+  const Extent area = AreaExtent();
+  if (zoom_.OneToOne() || !image || area.width <= 0 || area.height <= 0) {
     zoomed_.reset();
     zoomedSize_ = {};
     return;
   }
   const ui::WindowDc screen(image1_.Handle());
-  if (!zoomed_ || zoomedSize_.width != covered.Width() || zoomedSize_.height != covered.Height()) {
-    zoomed_.reset(CreateCompatibleBitmap(screen.get(), covered.Width(), covered.Height()));
-    zoomedSize_ = {covered.Width(), covered.Height()};
+  if (!zoomed_ || zoomedSize_.width != area.width || zoomedSize_.height != area.height) {
+    zoomed_.reset(CreateCompatibleBitmap(screen.get(), area.width, area.height));
+    zoomedSize_ = area;
   }
   if (!zoomed_) return;  // no memory for it: Image1 stays as it was
   const ui::MemoryDc target(CreateCompatibleDC(screen.get())), source(CreateCompatibleDC(screen.get()));
   const ui::SelectionGuard into(target.get(), zoomed_.get()), from(source.get(), image.Bitmap());
   const PaletteSelection palette(target.get(), image.Palette());
+  const RECT whole{0, 0, area.width, area.height};
+  FillRect(target.get(), &whole, pic1_.BackgroundBrush());
   const bool smooth = zoom_.Scale() < 1.0;
   SetStretchBltMode(target.get(), smooth ? HALFTONE : COLORONCOLOR);
   if (smooth) SetBrushOrgEx(target.get(), 0, 0, nullptr);  // HALFTONE leaves the brush origin to be set again
-  const ZoomSlice slice = zoom_.Visible(PictureExtent(), AreaExtent());
-  StretchBlt(target.get(), slice.target.left - covered.left, slice.target.top - covered.top, slice.target.Width(),
-             slice.target.Height(), source.get(), slice.source.left, slice.source.top, slice.source.Width(),
-             slice.source.Height(), SRCCOPY);
+  const ZoomSlice slice = zoom_.Visible(PictureExtent(), area);
+  StretchBlt(target.get(), slice.target.left, slice.target.top, slice.target.Width(), slice.target.Height(),
+             source.get(), slice.source.left, slice.source.top, slice.source.Width(), slice.source.Height(), SRCCOPY);
 }
 
 Extent ViewerWindow::AreaExtent() const { return PictureArea(OuterExtent(Handle()), Metrics()); }
@@ -144,6 +142,7 @@ void ViewerWindow::ResizePictureArea() {
   const Extent area = AreaExtent();
   if (area.width <= 0 || area.height <= 0) return;
   MoveWindow(pic1_.Handle(), 0, 0, area.width, area.height, TRUE);
+  MoveWindow(image1_.Handle(), 0, 0, area.width, area.height, FALSE);
   zoom_.Refit(PictureExtent(), area);
   ShowView();
 }
@@ -195,7 +194,7 @@ std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam)
       PressImage(MouseButton::Left, pointer);
       return 0;
     case WM_LBUTTONDBLCLK:
-      ToggleZoom(InArea(pointer));
+      ToggleZoom(pointer);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:  // a quick second press is a press like any other
@@ -229,37 +228,35 @@ std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam)
 void ViewerWindow::PaintImage() {
   const ui::PaintScope paint(image1_.Handle());
   const Picture& image = Image();
-  if (!image) return;
+  const RECT& r = paint.area();
   const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
   if (image.Palette()) {
     SelectPalette(paint.dc(), image.Palette(), TRUE);
     RealizePalette(paint.dc());
   }
-  const RECT& r = paint.area();
-  if (zoom_.OneToOne()) {
-    const PixelRect shown = zoom_.Shown(PictureExtent()), covered = zoom_.Covered(PictureExtent(), AreaExtent());
-    const ui::SelectionGuard selected(memory.get(), image.Bitmap());
-    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(),
-           r.left + covered.left - shown.left, r.top + covered.top - shown.top, SRCCOPY);
-  } else if (zoomed_) {
+  if (!zoom_.OneToOne() && zoomed_) {
     const ui::SelectionGuard selected(memory.get(), zoomed_.get());
     BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
+    return;
   }
-}
-
-// Mouse positions come relative to Image1, which lies over the covered part
-// of the area.
-Offset ViewerWindow::InArea(Offset pointerInImage) const {
-  const PixelRect covered = zoom_.Covered(PictureExtent(), AreaExtent());
-  return {pointerInImage.x + covered.left, pointerInImage.y + covered.top};
+  // 1:1: the picture straight from its bitmap, the area around it (if any)
+  // in the area's colour, each pixel painted once.
+  const PixelRect shown = zoom_.Shown(PictureExtent()), covered = zoom_.Covered(PictureExtent(), AreaExtent());
+  if (image) {
+    const ui::SelectionGuard selected(memory.get(), image.Bitmap());
+    BitBlt(paint.dc(), covered.left, covered.top, covered.Width(), covered.Height(), memory.get(),
+           covered.left - shown.left, covered.top - shown.top, SRCCOPY);
+  }
+  ExcludeClipRect(paint.dc(), covered.left, covered.top, covered.right, covered.bottom);
+  FillRect(paint.dc(), &r, pic1_.BackgroundBrush());
 }
 
 // The drag works in screen pixels inside the zoomed picture, so at every
-// zoom the picture follows the pointer one to one.
+// zoom the picture follows the pointer one to one. Only the picture takes
+// presses, not the area around it.
 void ViewerWindow::PressImage(MouseButton button, Offset pointer) {
   const PixelRect shown = zoom_.Shown(PictureExtent());
-  const Offset at = InArea(pointer);
-  if (!pan_.Press(button, {at.x - shown.left, at.y - shown.top})) return;
+  if (!shown.Contains(pointer) || !pan_.Press(button, {pointer.x - shown.left, pointer.y - shown.top})) return;
   SetCapture(image1_.Handle());
   SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
 }
@@ -267,7 +264,7 @@ void ViewerWindow::PressImage(MouseButton button, Offset pointer) {
 void ViewerWindow::MoveImage(Offset pointer, bool release) {
   if (pan_.Dragging()) {
     const PixelRect shown = zoom_.Shown(PictureExtent());
-    const Offset at = InArea(pointer), inPicture{at.x - shown.left, at.y - shown.top}, corner{shown.left, shown.top};
+    const Offset inPicture{pointer.x - shown.left, pointer.y - shown.top}, corner{shown.left, shown.top};
     const Extent size{shown.Width(), shown.Height()}, area = AreaExtent();
     const Offset moved =
         release ? pan_.Release(inPicture, corner, size, area) : pan_.Move(inPicture, corner, size, area);
@@ -296,6 +293,7 @@ void ViewerWindow::ToggleZoom(Offset inArea) {
 }
 
 void ViewerWindow::SaveAndShowMenu(Offset pointer) {
+  if (!zoom_.Shown(PictureExtent()).Contains(pointer)) return;
   // The file is written as the menu opens, whatever the user then chooses;
   // the one item only tells where it went, or why it could not be written.
   saveName_ = CaptureFileName(TimeLayout::Separated);

@@ -50,7 +50,6 @@ class ViewerWindow : public ui::Window {
   void PaintImage();
   void ShowView();
   void DrawZoomed();
-  Offset InArea(Offset pointerInImage) const;
   void PressImage(MouseButton button, Offset pointer);
   void MoveImage(Offset pointer, bool release);
   void WheelImage(int delta, POINT screenPoint);
@@ -61,8 +60,8 @@ class ViewerWindow : public ui::Window {
   Extent PictureExtent() const { return {Image().Width(), Image().Height()}; }
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
 
-  // Image1: the part of Pic1 the picture covers; what it shows follows the
-  // pan and the zoom. Its paint and mouse messages are the viewer's.
+  // Image1: the picture as panned and zoomed, over the whole of Pic1. Its
+  // paint and mouse messages are the viewer's.
   class ImageBox : public ui::Window {
    public:
     explicit ImageBox(ViewerWindow& viewer) : viewer_(viewer) {}
@@ -77,7 +76,7 @@ class ViewerWindow : public ui::Window {
   SharedPicture image_;
   ZoomView zoom_;
   PanModel pan_;
-  // The zoomed picture as Image1 shows it, at Image1's size; none at 1:1,
+  // The zoomed picture as Image1 shows it, at the area's size; none at 1:1,
   // where the picture itself is drawn.
   ui::Bitmap zoomed_;
   Extent zoomedSize_;
