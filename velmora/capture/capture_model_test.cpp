@@ -142,12 +142,12 @@ TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
     last = step.picture;
     const PixelRect before = view.Shown(step.picture);
     if (step.act == Wheel) {
-      EXPECT_EQ(view.Wheel(step.amount, step.at, step.picture, area), !(before == step.shown));
+      EXPECT_EQ(view.Wheel(step.amount, step.at, step.picture, area, area), !(before == step.shown));
     }
     if (step.act == Notches)
-      for (int i = 0; i < step.amount; ++i) view.Wheel(1, step.at, step.picture, area);
-    if (step.act == Toggle) view.Toggle(step.at, step.picture, area);
-    if (step.act == Move) view.MoveTo(step.at, step.picture, area);
+      for (int i = 0; i < step.amount; ++i) view.Wheel(1, step.at, step.picture, area, area);
+    if (step.act == Toggle) view.Toggle(step.at, step.picture, area, area);
+    if (step.act == Move) view.MoveTo(step.at, step.picture, area, area);
     if (step.act == Refit) view.Refit(step.picture, {step.at.x, step.at.y});
     EXPECT_EQ(view.Shown(step.picture), step.shown);
     EXPECT_NEAR(view.Scale(), step.scale, 1e-12);
@@ -167,18 +167,23 @@ TEST(ViewerZoom, VisibleSliceAtOneToOneZoomedInAndAtFits) {
   EXPECT_EQ(slice(), std::pair(PixelRect{100, 200, 556, 477}, PixelRect{0, 0, 456, 277}));
   EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 0, 456, 277}));
   view.Reset({0, 0});
-  view.Wheel(120, {100, 100}, picture, area);  // the last pixels cut by the edges
+  view.Wheel(120, {100, 100}, picture, area, area);  // the last pixels cut by the edges
   EXPECT_EQ(slice(), std::pair(PixelRect{20, 20, 385, 242}, PixelRect{0, 0, 456, 278}));
-  view.Toggle({0, 0}, picture, area);
-  view.Toggle({0, 0}, picture, area);  // fits: the whole picture onto its shown place
+  view.Toggle({0, 0}, picture, area, area);
+  view.Toggle({0, 0}, picture, area, area);  // fits: the whole picture onto its shown place
   EXPECT_EQ(slice(), std::pair(PixelRect{0, 0, 1920, 1080}, PixelRect{0, 10, 456, 267}));
   EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 10, 456, 267}));
   view.Reset({0, 0});  // a square picture fits by its height
-  view.Toggle({0, 0}, {1000, 1000}, area);
+  view.Toggle({0, 0}, {1000, 1000}, area, area);
   EXPECT_EQ(view.Shown({1000, 1000}), (PixelRect{90, 0, 367, 277}));
   for (const auto& [size, room] : {std::pair(Extent{0, 1080}, area), {{1920, 0}, area}, {picture, {0, 277}},
                                    {picture, {456, 0}}}) {
-    EXPECT_FALSE(view.Wheel(120, {0, 0}, size, room));  // nothing to zoom, or no room
+    EXPECT_FALSE(view.Wheel(120, {0, 0}, size, area, room));  // nothing to zoom, or no room
   }
-  EXPECT_TRUE(view.Wheel(120, {0, 0}, {1, 1}, {1, 1}));
+  EXPECT_TRUE(view.Wheel(120, {0, 0}, {1, 1}, {1, 1}, {1, 1}));
+  view.Reset({0, 0});  // the zoom's rules use the part of the area the window shows
+  view.Toggle({0, 0}, picture, area, {440, 260});
+  EXPECT_EQ(view.Shown(picture), (PixelRect{0, 6, 440, 254}));
+  view.Toggle({439, 259}, picture, area, {440, 260});  // 1:1 keeps to the whole area's clamps
+  EXPECT_EQ(view.Shown(picture), (PixelRect{-1464, -803, 456, 277}));
 }

@@ -239,10 +239,10 @@ TEST(Viewer, TheWheelZoomsAboutThePointerADoubleClickTogglesOneToOneAndFitsTheRi
   for (int y = 0; y < height; ++y) expected.insert(expected.end(), &atOneToOne[y * 1200], &atOneToOne[y * 1200 + width]);
   EXPECT_TRUE(WaitFor([&] { return ScreenPixels(origin.x, origin.y, width, height) == expected; }));
 
-  Mouse(viewer, WM_LBUTTONDBLCLK, 10, 10);  // to the whole picture, its height filling the area, centred across
+  Mouse(viewer, WM_LBUTTONDBLCLK, 10, 10);  // to the whole picture, its height filling the view, centred across
   const COLORREF background = GetSysColor(COLOR_APPWORKSPACE);
   const std::uint32_t grey = GetRValue(background) << 16 | GetGValue(background) << 8 | GetBValue(background);
-  const double scale = area.bottom / 900.0, left = (area.right - 1200 * scale) / 2;
+  const double scale = height / 900.0, left = (width - 1200 * scale) / 2;  // as much as the window shows
   const auto centre = [&](int bx, int by) {
     return std::pair(POINT{static_cast<int>(left + (bx * 100 + 50) * scale), static_cast<int>((by * 100 + 50) * scale)},
                      BlockColor(bx * 100, by * 100));

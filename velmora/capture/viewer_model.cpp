@@ -119,52 +119,52 @@ ZoomSlice ZoomView::Visible(Extent picture, Extent area) const {
   return slice;
 }
 
-bool ZoomView::Wheel(int delta, Offset at, Extent picture, Extent area) {
-  if (delta == 0 || !Drawable(picture, area)) return false;
+bool ZoomView::Wheel(int delta, Offset at, Extent picture, Extent area, Extent seen) {
+  if (delta == 0 || !Drawable(picture, seen)) return false;
   const double wanted = scale_ * std::pow(kNotchFactor, static_cast<double>(delta) / kWheelNotch);
-  const double smallest = std::min(FitScale(picture, area), 1.0);
+  const double smallest = std::min(FitScale(picture, seen), 1.0);
   // Never against the wheel: a view already past an end (the area has grown
   // since) only moves back towards the range.
   double scale = delta > 0 ? std::max(scale_, std::min(wanted, kLargestScale))
                            : std::min(scale_, std::max(wanted, smallest));
   if (std::abs(scale - 1.0) < 1e-9) scale = 1.0;  // parts of notches that add up to 1:1 land on it
   if (scale == scale_) return false;
-  ScaleAbout(scale, at, picture, area);
+  ScaleAbout(scale, at, picture, area, seen);
   return true;
 }
 
-void ZoomView::Toggle(Offset at, Extent picture, Extent area) {
-  if (!Drawable(picture, area)) return;
-  ScaleAbout(OneToOne() ? std::min(FitScale(picture, area), kLargestScale) : 1.0, at, picture, area);
+void ZoomView::Toggle(Offset at, Extent picture, Extent area, Extent seen) {
+  if (!Drawable(picture, seen)) return;
+  ScaleAbout(OneToOne() ? std::min(FitScale(picture, seen), kLargestScale) : 1.0, at, picture, area, seen);
 }
 
-void ZoomView::MoveTo(Offset origin, Extent picture, Extent area) {
+void ZoomView::MoveTo(Offset origin, Extent picture, Extent area, Extent seen) {
   left_ = origin.x;
   top_ = origin.y;
-  Settle(picture, area);
+  Settle(picture, area, seen);
 }
 
-void ZoomView::Refit(Extent picture, Extent area) {
-  if (!OneToOne()) Settle(picture, area);
+void ZoomView::Refit(Extent picture, Extent seen) {
+  if (!OneToOne()) Settle(picture, seen, seen);  // the area is used at 1:1 only
 }
 
-void ZoomView::ScaleAbout(double scale, Offset at, Extent picture, Extent area) {
+void ZoomView::ScaleAbout(double scale, Offset at, Extent picture, Extent area, Extent seen) {
   const double ratio = scale / scale_;
   left_ = at.x - (at.x - left_) * ratio;
   top_ = at.y - (at.y - top_) * ratio;
   scale_ = scale;
-  Settle(picture, area);
+  Settle(picture, area, seen);
 }
 
-void ZoomView::Settle(Extent picture, Extent area) {
+void ZoomView::Settle(Extent picture, Extent area, Extent seen) {
   if (OneToOne()) {
     const Offset clamped = ClampPicture({RoundEdge(left_), RoundEdge(top_)}, picture, area);
     left_ = clamped.x;
     top_ = clamped.y;
     return;
   }
-  left_ = SettleAxis(left_, picture.width * scale_, area.width);
-  top_ = SettleAxis(top_, picture.height * scale_, area.height);
+  left_ = SettleAxis(left_, picture.width * scale_, seen.width);
+  top_ = SettleAxis(top_, picture.height * scale_, seen.height);
 }
 
 std::array<SettingValue, 4> ViewerSettings(int left, int top, int width, int height) {

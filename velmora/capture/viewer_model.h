@@ -90,7 +90,9 @@ inline constexpr int kWheelNotch = 120;
 // At 1:1 the picture obeys the two clamps above, exactly as it does when
 // dragged. At any other scale the clamps hold the zoomed picture along each
 // axis on which it is larger than the area; along an axis on which it is not,
-// it is centred.
+// it is centred. The zoom's own rules ("fits", the clamps and the centring
+// while zoomed) use the part of the area the window shows (`seen`): the
+// area is as wide as the whole window and reaches under its frame.
 class ZoomView {
  public:
   // A picture newly placed (PlacePicture), at 1:1.
@@ -106,20 +108,20 @@ class ZoomView {
 
   // A wheel turn of `delta` units (positive: away from the user, zooming in)
   // with the pointer at `at` in the area. Returns whether the view changed.
-  bool Wheel(int delta, Offset at, Extent picture, Extent area);
+  bool Wheel(int delta, Offset at, Extent picture, Extent area, Extent seen);
   // A double-click or Ctrl+0: back to 1:1 about `at`; at 1:1, to "fits".
-  void Toggle(Offset at, Extent picture, Extent area);
+  void Toggle(Offset at, Extent picture, Extent area, Extent seen);
   // A drag moved the picture's top-left corner here (clamped already by the
   // pan rules on the zoomed size); a zoomed picture smaller than the area
   // along an axis is centred along it instead.
-  void MoveTo(Offset origin, Extent picture, Extent area);
+  void MoveTo(Offset origin, Extent picture, Extent area, Extent seen);
   // The area changed size: a zoomed picture is held by the clamps and
   // centred again. At 1:1 the picture stays where it is.
-  void Refit(Extent picture, Extent area);
+  void Refit(Extent picture, Extent seen);
 
  private:
-  void ScaleAbout(double scale, Offset at, Extent picture, Extent area);
-  void Settle(Extent picture, Extent area);
+  void ScaleAbout(double scale, Offset at, Extent picture, Extent area, Extent seen);
+  void Settle(Extent picture, Extent area, Extent seen);
 
   double scale_ = 1.0;
   double left_ = 0, top_ = 0;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/handles.h"
@@ -118,6 +119,14 @@ void ViewerWindow::DrawZoomed() {
 
 Extent ViewerWindow::AreaExtent() const { return PictureArea(OuterExtent(Handle()), Metrics()); }
 
+// The part of the area inside the client area, where the window shows it.
+Extent ViewerWindow::SeenExtent() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const Extent area = AreaExtent();
+  return {std::min<int>(area.width, client.right), std::min<int>(area.height, client.bottom)};
+}
+
 void ViewerWindow::OnCreate() {
   ui::WindowOptions area;
   area.className = kAreaClass;
@@ -143,7 +152,7 @@ void ViewerWindow::ResizePictureArea() {
   if (area.width <= 0 || area.height <= 0) return;
   MoveWindow(pic1_.Handle(), 0, 0, area.width, area.height, TRUE);
   MoveWindow(image1_.Handle(), 0, 0, area.width, area.height, FALSE);
-  zoom_.Refit(PictureExtent(), area);
+  zoom_.Refit(PictureExtent(), SeenExtent());
   ShowView();
 }
 
@@ -162,8 +171,8 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
       if ((wParam == '0' || wParam == VK_NUMPAD0) && GetKeyState(VK_CONTROL) < 0) {
-        const Extent area = AreaExtent();
-        ToggleZoom({area.width / 2, area.height / 2});
+        const Extent seen = SeenExtent();
+        ToggleZoom({seen.width / 2, seen.height / 2});
         return 0;
       }
       return Window::OnMessage(message, wParam, lParam);
@@ -269,7 +278,7 @@ void ViewerWindow::MoveImage(Offset pointer, bool release) {
     const Offset moved =
         release ? pan_.Release(inPicture, corner, size, area) : pan_.Move(inPicture, corner, size, area);
     if (!(moved == corner)) {
-      zoom_.MoveTo(moved, PictureExtent(), area);
+      zoom_.MoveTo(moved, PictureExtent(), area, SeenExtent());
       ShowView();
     }
   }
@@ -283,12 +292,12 @@ void ViewerWindow::MoveImage(Offset pointer, bool release) {
 void ViewerWindow::WheelImage(int delta, POINT screenPoint) {
   if (pan_.Dragging() || !pic1_.Exists()) return;  // a drag holds the picture where the pointer has it
   ScreenToClient(pic1_.Handle(), &screenPoint);
-  if (zoom_.Wheel(delta, {screenPoint.x, screenPoint.y}, PictureExtent(), AreaExtent())) ShowView();
+  if (zoom_.Wheel(delta, {screenPoint.x, screenPoint.y}, PictureExtent(), AreaExtent(), SeenExtent())) ShowView();
 }
 
 void ViewerWindow::ToggleZoom(Offset inArea) {
   if (pan_.Dragging()) return;
-  zoom_.Toggle(inArea, PictureExtent(), AreaExtent());
+  zoom_.Toggle(inArea, PictureExtent(), AreaExtent(), SeenExtent());
   ShowView();
 }
 

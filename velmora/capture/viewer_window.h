@@ -57,6 +57,7 @@ class ViewerWindow : public ui::Window {
   void SaveAndShowMenu(Offset pointer);
   void WriteSettings() const;
   Extent AreaExtent() const;
+  Extent SeenExtent() const;
   Extent PictureExtent() const { return {Image().Width(), Image().Height()}; }
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
 
