@@ -243,7 +243,11 @@ void ViewerWindow::PaintImage() {
     SelectPalette(paint.dc(), image.Palette(), TRUE);
     RealizePalette(paint.dc());
   }
-  if (!zoom_.OneToOne() && zoomed_) {
+  if (!zoom_.OneToOne()) {
+    if (!zoomed_) {
+      FillRect(paint.dc(), &r, pic1_.BackgroundBrush());  // no memory for the zoomed view
+      return;
+    }
     const ui::SelectionGuard selected(memory.get(), zoomed_.get());
     BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
     return;
