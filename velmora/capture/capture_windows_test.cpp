@@ -63,13 +63,12 @@ SharedPicture BlockPicture() {
   const ui::MemoryDc memory(CreateCompatibleDC(screen.get()));
   HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), kBlocksWide * 100, kBlocksHigh * 100);
   const ui::SelectionGuard selected(memory.get(), bitmap);
-  for (int x = 0; x < kBlocksWide; ++x) {
-    for (int y = 0; y < kBlocksHigh; ++y) {
-      const std::uint32_t c = BlockColor(x * 100, y * 100);
-      const ui::Brush brush(CreateSolidBrush(RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF)));
-      const RECT block{x * 100, y * 100, x * 100 + 100, y * 100 + 100};
-      FillRect(memory.get(), &block, brush.get());
-    }
+  for (int i = 0; i < kBlocksWide * kBlocksHigh; ++i) {
+    const int x = i % kBlocksWide * 100, y = i / kBlocksWide * 100;
+    const std::uint32_t c = BlockColor(x, y);
+    const ui::Brush brush(CreateSolidBrush(RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF)));
+    const RECT block{x, y, x + 100, y + 100};
+    FillRect(memory.get(), &block, brush.get());
   }
   return std::make_shared<const Picture>(CreateBitmapPicture(bitmap, nullptr));
 }
@@ -248,5 +247,4 @@ TEST(Viewer, TheWheelZoomsAboutThePointerADoubleClickTogglesOneToOneAndFitsTheRi
                      BlockColor(bx * 100, by * 100));
   };
   EXPECT_TRUE(shows({centre(0, 0), centre(5, 4), centre(11, 8), {{3, 100}, grey}}));
-
 }
