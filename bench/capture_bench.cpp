@@ -1,7 +1,9 @@
 // Capture figures at the present screen size: the capture routine against a
 // bare block transfer of the same screen, capture mode 1 up to a painted
-// viewer, BMP writing against a plain write of as many bytes, and the
-// private memory each open viewer costs against the size of its picture.
+// viewer, BMP writing against a plain write of as many bytes, one wheel
+// notch that brings a viewer to "fits" against a bare HALFTONE stretch of
+// the same picture to the same size, and the private memory each open
+// viewer costs against the size of its picture.
 #include <windows.h>
 
 #include <cstdio>
@@ -64,6 +66,78 @@ capture::ViewerWindow* OpenViewer() {
 void CloseViewer(capture::ViewerWindow* viewer) {
   if (viewer && viewer->Exists()) SendMessageW(viewer->Handle(), WM_CLOSE, 0, 0);
   PumpMessages();
+}
+
+// What any program must do at the least to show a picture shrunk smoothly:
+// one HALFTONE stretch into a bitmap of the target size, made beforehand.
+// The picture is selected only for the stretch: a bitmap can be in one DC
+// at a time, and the viewer draws from it too.
+class BareHalftone {
+ public:
+  BareHalftone(HBITMAP picture, SIZE to)
+      : screen_(GetDC(nullptr)),
+        source_(CreateCompatibleDC(screen_)),
+        target_(CreateCompatibleDC(screen_)),
+        bitmap_(CreateCompatibleBitmap(screen_, to.cx, to.cy)),
+        previousTarget_(SelectObject(target_, bitmap_)),
+        picture_(picture),
+        to_(to) {
+    BITMAP info{};
+    GetObjectW(picture, sizeof info, &info);
+    from_ = {info.bmWidth, info.bmHeight};
+  }
+  ~BareHalftone() {
+    SelectObject(target_, previousTarget_);
+    DeleteDC(source_);
+    DeleteDC(target_);
+    DeleteObject(bitmap_);
+    ReleaseDC(nullptr, screen_);
+  }
+  void Stretch() const {
+    const HGDIOBJ previous = SelectObject(source_, picture_);
+    SetStretchBltMode(target_, HALFTONE);
+    SetBrushOrgEx(target_, 0, 0, nullptr);
+    StretchBlt(target_, 0, 0, to_.cx, to_.cy, source_, 0, 0, from_.cx, from_.cy, SRCCOPY);
+    GdiFlush();
+    SelectObject(source_, previous);
+  }
+
+ private:
+  HDC screen_, source_, target_;
+  HBITMAP bitmap_;
+  HGDIOBJ previousTarget_;
+  HBITMAP picture_;
+  SIZE to_, from_{};
+};
+
+void Wheel(const capture::ViewerWindow& viewer, int delta) {
+  RECT area;
+  GetWindowRect(viewer.AreaControl(), &area);
+  SendMessageW(viewer.ImageControl(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta),
+               MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2));
+  GdiFlush();
+}
+
+// A viewer of the screen one notch above "fits"; each timed notch takes it
+// down to "fits" and repaints it, the reference stretching the whole picture
+// to the size the viewer then shows it at. The two take turns.
+void MeasureWheelToFits() {
+  capture::ViewerWindow* viewer = OpenViewer();
+  if (!viewer) return;
+  SendMessageW(viewer->ImageControl(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 10));  // 1:1 to "fits"
+  SendMessageW(viewer->ImageControl(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  RECT fits;
+  GetClientRect(viewer->ImageControl(), &fits);
+  const BareHalftone bare(viewer->Image().Bitmap(), {fits.right, fits.bottom});
+  std::vector<double> wheelMs, halftoneMs;
+  for (int i = 0; i < kRuns; ++i) {
+    Wheel(*viewer, WHEEL_DELTA);
+    wheelMs.push_back(bench::TimeMs([&] { Wheel(*viewer, -WHEEL_DELTA); }));
+    halftoneMs.push_back(bench::TimeMs([&] { bare.Stretch(); }));
+  }
+  bench::Report("wheel_to_fits_ms", bench::Median(wheelMs));
+  bench::Report("bare_halftone_ms", bench::Median(halftoneMs));
+  CloseViewer(viewer);
 }
 
 DWORD64 FileBytes(const std::wstring& path) {
@@ -147,6 +221,7 @@ int wmain(int argc, wchar_t** argv) {
     CloseViewer(viewer);
   }
   bench::Report("mode1_ms", bench::Median(modeOne));
+  MeasureWheelToFits();
 
   return 0;
 }

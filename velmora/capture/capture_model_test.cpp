@@ -61,7 +61,7 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
     Extent picture, outer;
     Offset placed, proposed, clamped;
   } rows[] = {
-      {96, {1920, 1080}, {456, 300}, {0, 0}, {50, 40}, {0, 0}},  // larger: top-left at the area's
+      {96, {1920, 1080}, {456, 300}, {0, 0}, {1, 40}, {0, 0}},  // larger: top-left at the area's
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-5000, -5000}, {456 - 1920, 277 - 1080}},
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-100, -200}, {-100, -200}},
       {96, {100, 50}, {456, 300}, {178 - 9, 113 - 9}, {-40, 500}, {356, 227}},  // smaller: pushed bottom-right
@@ -81,6 +81,11 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
     const Offset by{row.proposed.x - row.placed.x, row.proposed.y - row.placed.y};
     EXPECT_EQ(pan.Release({300 + by.x, 200 + by.y}, row.placed, row.picture, area), row.clamped);
     EXPECT_FALSE(pan.Dragging());
+  }
+  // 350 and 130 twips, rounded to nearest, at 225 %, 250 % and 350 %.
+  for (const auto& [dpi, allowance, lift] : {std::tuple(216u, 53, 20), {240u, 58, 22}, {336u, 82, 30}}) {
+    const ViewerMetrics metrics = ViewerMetrics::ForDpi(dpi);
+    EXPECT_EQ(std::pair(metrics.titleAllowance, metrics.centreLift), std::pair(allowance, lift)) << dpi;
   }
 }
 
@@ -211,4 +216,90 @@ TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {
   }
   const Monitor small{{0, 0, 300, 50}, {0, 0, 300, 50}, 96};  // a notice larger than the work area
   EXPECT_EQ(NoticeOrigin(ScreenRect{200, 20, 256, 39}, 400, 60, small), (ScreenPoint{0, 0}));
+}
+
+// Zoom steps on one view, in order. A notch scales by 1.25 about the pointer,
+// between "fits" (456/1920 here) and 8; at 1:1 the pan clamps rule.
+TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
+  enum Act { Wheel, Notches, Toggle, Move, Refit };
+  const Extent screen{1920, 1080}, small{100, 50}, area{456, 277};
+  const struct {
+    Extent picture;
+    Act act;
+    int amount;  // wheel units (Notches: as many turns of one unit each)
+    Offset at;   // the pointer, or where a drag put the corner
+    PixelRect shown;
+    double scale;
+  } steps[] = {
+      {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the point under the pointer stays
+      {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
+      {screen, Notches, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the smallest parts make a notch
+      {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
+      {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},
+      {screen, Move, 0, {-5000, 40}, {-1944, 0, 456, 1350}, 1.25},     // dragged: clamped at every zoom
+      {screen, Toggle, 0, {0, 0}, {-1464, 0, 456, 1080}, 1},
+      {screen, Wheel, -120, {456, 277}, {-1080, 0, 456, 864}, 0.8},  // the top clamped, not kept under the pointer
+      {screen, Wheel, -2400, {9, 9}, {0, 10, 456, 267}, 0.2375},  // fits, centred across
+      {screen, Wheel, -120, {9, 9}, {0, 10, 456, 267}, 0.2375},   // no further
+      {screen, Move, 0, {-50, -30}, {0, 10, 456, 267}, 0.2375},
+      {screen, Toggle, 0, {228, 138}, {-732, -400, 1188, 680}, 1},
+      {screen, Toggle, 0, {5, 5}, {0, 10, 456, 267}, 0.2375},     // at 1:1, to fits
+      {screen, Wheel, 120 * 30, {0, 0}, {0, 0, 15360, 8640}, 8},  // 800 % at most
+      {small, Wheel, -120, {9, 9}, {169, 104, 269, 154}, 1},      // a small picture fits at 1:1 already
+      {small, Wheel, 120, {200, 120}, {166, 107, 291, 170}, 1.25},
+      {small, Refit, 0, {600, 400}, {238, 169, 363, 231}, 1.25},  // the area grew: centred again
+      {small, Refit, 0, {456, 277}, {166, 107, 291, 170}, 1.25},
+      {small, Wheel, -120, {200, 120}, {356, 227, 456, 277}, 1}};  // at 1:1 pushed to the bottom right
+  ZoomView view;
+  Extent last;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "step " << (&step - steps));
+    if (step.picture.width != last.width) view.Reset(PlacePicture(step.picture, area, ViewerMetrics::ForDpi(96)));
+    last = step.picture;
+    const PixelRect before = view.Shown(step.picture);
+    if (step.act == Wheel) {
+      EXPECT_EQ(view.Wheel(step.amount, step.at, step.picture, area, area), !(before == step.shown));
+    }
+    if (step.act == Notches)
+      for (int i = 0; i < step.amount; ++i) view.Wheel(1, step.at, step.picture, area, area);
+    if (step.act == Toggle) view.Toggle(step.at, step.picture, area, area);
+    if (step.act == Move) view.MoveTo(step.at, step.picture, area, area);
+    if (step.act == Refit) view.Refit(step.picture, {step.at.x, step.at.y});
+    EXPECT_EQ(view.Shown(step.picture), step.shown);
+    EXPECT_NEAR(view.Scale(), step.scale, 1e-12);
+    EXPECT_EQ(view.OneToOne(), step.scale == 1);
+  }
+  view.Reset({-100, -200});  // a resize leaves a picture at 1:1 where it is
+  view.Refit(screen, {900, 600});
+  EXPECT_EQ(view.Shown(screen), (PixelRect{-100, -200, 1820, 880}));
+}
+
+// The picture pixels drawn and where, for the part of the area covered.
+TEST(ViewerZoom, VisibleSliceAtOneToOneZoomedInAndAtFits) {
+  const Extent picture{1920, 1080}, area{456, 277};
+  ZoomView view;
+  view.Reset({-100, -200});
+  const auto slice = [&] { return std::pair(view.Visible(picture, area).source, view.Visible(picture, area).target); };
+  EXPECT_EQ(slice(), std::pair(PixelRect{100, 200, 556, 477}, PixelRect{0, 0, 456, 277}));
+  EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 0, 456, 277}));
+  view.Reset({0, 0});
+  view.Wheel(120, {100, 100}, picture, area, area);  // the last pixels cut by the edges
+  EXPECT_EQ(slice(), std::pair(PixelRect{20, 20, 385, 242}, PixelRect{0, 0, 456, 278}));
+  view.Toggle({0, 0}, picture, area, area);
+  view.Toggle({0, 0}, picture, area, area);  // fits: the whole picture onto its shown place
+  EXPECT_EQ(slice(), std::pair(PixelRect{0, 0, 1920, 1080}, PixelRect{0, 10, 456, 267}));
+  EXPECT_EQ(view.Covered(picture, area), (PixelRect{0, 10, 456, 267}));
+  view.Reset({0, 0});  // a square picture fits by its height
+  view.Toggle({0, 0}, {1000, 1000}, area, area);
+  EXPECT_EQ(view.Shown({1000, 1000}), (PixelRect{90, 0, 367, 277}));
+  for (const auto& [size, room] : {std::pair(Extent{0, 1080}, area), {{1920, 0}, area}, {picture, {0, 277}},
+                                   {picture, {456, 0}}}) {
+    EXPECT_FALSE(view.Wheel(120, {0, 0}, size, area, room));  // nothing to zoom, or no room
+  }
+  EXPECT_TRUE(view.Wheel(120, {0, 0}, {1, 1}, {1, 1}, {1, 1}));
+  view.Reset({0, 0});  // the zoom's rules use the part of the area the window shows
+  view.Toggle({0, 0}, picture, area, {440, 260});
+  EXPECT_EQ(view.Shown(picture), (PixelRect{0, 6, 440, 254}));
+  view.Toggle({439, 259}, picture, area, {440, 260});  // 1:1 keeps to the whole area's clamps
+  EXPECT_EQ(view.Shown(picture), (PixelRect{-1464, -803, 456, 277}));
 }

@@ -56,6 +56,24 @@ void RightClick(const ViewerWindow& viewer) {
   KillTimer(nullptr, timer);
 }
 
+// A picture of 100-pixel blocks, each its own colour.
+constexpr int kBlocksWide = 12, kBlocksHigh = 9;
+std::uint32_t BlockColor(int x, int y) { return (x / 100 * 20 + 15) << 16 | (y / 100 * 25 + 15) << 8 | 200; }
+SharedPicture BlockPicture() {
+  const ui::WindowDc screen(nullptr);
+  const ui::MemoryDc memory(CreateCompatibleDC(screen.get()));
+  HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), kBlocksWide * 100, kBlocksHigh * 100);
+  const ui::SelectionGuard selected(memory.get(), bitmap);
+  for (int i = 0; i < kBlocksWide * kBlocksHigh; ++i) {
+    const int x = i % kBlocksWide * 100, y = i / kBlocksWide * 100;
+    const std::uint32_t c = BlockColor(x, y);
+    const ui::Brush brush(CreateSolidBrush(RGB(c >> 16, c >> 8 & 0xFF, c & 0xFF)));
+    const RECT block{x, y, x + 100, y + 100};
+    FillRect(memory.get(), &block, brush.get());
+  }
+  return std::make_shared<const Picture>(CreateBitmapPicture(bitmap, nullptr));
+}
+
 }  // namespace
 
 TEST(CaptureRoutines, ScreenWholeAtPhysicalSizeClientAreaOrWholeWindowFromTheGivenCorner) {
@@ -152,17 +170,14 @@ TEST(Viewer, ShowsOneReadOfTheScreenWithoutItselfTopMostBeyondTheLeftEdgeAndPans
   EXPECT_TRUE(PixelsOf(viewer->Image().Bitmap(), width, height) == before);
   EXPECT_TRUE(IsWindowVisible(viewer->Handle()) && GetWindowLongPtrW(viewer->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(ui::GetText(viewer->Handle()).rfind(L"抓屏程序 ", 0), 0u);  // + the time
-  RECT outer, image;
+  RECT outer;
   GetWindowRect(viewer->Handle(), &outer);
   EXPECT_EQ(outer.left, -ui::TwipsToPixels(1000, viewer->Dpi()));
   Mouse(*viewer, WM_LBUTTONDOWN, 300, 200);
   Mouse(*viewer, WM_MOUSEMOVE, 250, 170);
-  Mouse(*viewer, WM_LBUTTONUP, 300, 200);  // the pointer moved with the picture
+  Mouse(*viewer, WM_LBUTTONUP, 250, 170);  // Image1 lies over the area: the picture moved under it
   SetWindowPos(viewer->Handle(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
-  GetWindowRect(viewer->ImageControl(), &image);
-  POINT area{0, 0};
-  ClientToScreen(viewer->Handle(), &area);
-  EXPECT_EQ(image.left - area.x, -50);  // and resizing never re-centres it
+  EXPECT_EQ(viewer->ImagePosition().x, -50);  // and resizing never re-centres it
 
   // The first viewer is on screen now, so the second one shows it.
   ASSERT_TRUE(WaitFor([&] { return ScreenPixels(0, 0, width, height) != before; }));
@@ -205,4 +220,51 @@ TEST(Viewer, RightButtonSavesClosingRemembersThePlaceInTwipsUnlessMinimisedAndNo
     CloseViewer(viewer);
   }));
   EXPECT_EQ(OpenViewerCount(), 0u);
+}
+
+// Area points and the picture points they must show, read off the screen.
+TEST(Viewer, TheWheelZoomsAboutThePointerADoubleClickTogglesOneToOneAndFitsTheRightButtonSavesAll) {
+  ViewerWindow viewer;
+  viewer.SetPicture(BlockPicture());
+  viewer.Show();
+  SetWindowPos(viewer.Handle(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  POINT origin{0, 0};
+  ClientToScreen(viewer.AreaControl(), &origin);
+  RECT area;
+  GetClientRect(viewer.AreaControl(), &area);
+  const auto shows = [&](std::vector<std::pair<POINT, std::uint32_t>> points) {
+    return WaitFor([&] {
+      for (const auto& [at, color] : points) {
+        if (ScreenPixels(origin.x + at.x, origin.y + at.y, 1, 1)[0] != color) return false;
+      }
+      return true;
+    });
+  };
+  const POINT wheelAt{origin.x + 150, origin.y + 150};
+  SendMessageW(viewer.ImageControl(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(wheelAt.x, wheelAt.y));
+  EXPECT_EQ(viewer.Zoom(), 1.25);  // picture point = 150 + (area point - 150) / 1.25
+  EXPECT_TRUE(shows({{{150, 150}, BlockColor(150, 150)}, {{440, 60}, BlockColor(382, 78)},
+                     {{60, 205}, BlockColor(78, 194)}}));
+  RightClick(viewer);  // the file holds the whole picture at full size, whatever the zoom
+  EXPECT_EQ(BmpFileSizeThenDelete(viewer.SaveName()), Size(1200, 900));
+
+  Mouse(viewer, WM_LBUTTONDBLCLK, 150, 150);  // back to 1:1, the point under the pointer kept
+  Mouse(viewer, WM_LBUTTONUP, 150, 150);
+  RECT client;  // the area reaches under the frame, as wide as the whole viewer
+  GetClientRect(viewer.Handle(), &client);
+  const int width = std::min(area.right, client.right), height = std::min(area.bottom, client.bottom);
+  const auto atOneToOne = PixelsOf(viewer.Image().Bitmap(), kBlocksWide * 100, kBlocksHigh * 100);
+  std::vector<std::uint32_t> expected;
+  for (int y = 0; y < height; ++y) expected.insert(expected.end(), &atOneToOne[y * 1200], &atOneToOne[y * 1200 + width]);
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixels(origin.x, origin.y, width, height) == expected; }));
+
+  Mouse(viewer, WM_LBUTTONDBLCLK, 10, 10);  // to the whole picture, its height filling the view, centred across
+  const COLORREF background = GetSysColor(COLOR_APPWORKSPACE);
+  const std::uint32_t grey = GetRValue(background) << 16 | GetGValue(background) << 8 | GetBValue(background);
+  const double scale = height / 900.0, left = (width - 1200 * scale) / 2;  // as much as the window shows
+  const auto centre = [&](int bx, int by) {
+    return std::pair(POINT{static_cast<int>(left + (bx * 100 + 50) * scale), static_cast<int>((by * 100 + 50) * scale)},
+                     BlockColor(bx * 100, by * 100));
+  };
+  EXPECT_TRUE(shows({centre(0, 0), centre(5, 4), centre(11, 8), {{3, 100}, grey}}));
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The full-screen viewer's geometry: where the picture sits in the picture
-// area, how a drag with the left or middle button moves it, and the two
-// clamps applied after every move. Everything is in pixels of the viewer's
-// DPI; the two distances the viewer is laid out with are kept in twips and
-// converted once per DPI.
+// area, how a drag with the left or middle button moves it, the two clamps
+// applied after every move, and the zoom. Everything is in pixels of the
+// viewer's DPI; the two distances the viewer is laid out with are kept in
+// twips and converted once per DPI.
 
 #include <array>
 #include <string>
@@ -56,6 +56,75 @@ class PanModel {
  private:
   bool dragging_ = false;
   Offset grab_;
+};
+
+// A rectangle in pixels, right and bottom excluded.
+struct PixelRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const PixelRect&) const = default;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool Contains(Offset p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+};
+
+// What a zoomed view draws: these picture pixels stretched onto this
+// rectangle of the picture area. The target may reach past the area where a
+// magnified pixel is cut by its edge.
+struct ZoomSlice {
+  PixelRect source, target;
+};
+
+// The mouse wheel's unit: one notch of a classic wheel. High-resolution
+// wheels and touchpads send parts of it.
+inline constexpr int kWheelNotch = 120;
+
+// The zoom: a scale and where the zoomed picture's top-left corner lies in
+// the picture area. The corner is kept in fractions of a pixel, so zooming
+// in and out about one point does not drift; what is drawn is rounded.
+//
+// Each notch scales by 1.25 about the point under the pointer, a part of a
+// notch by the same part of that step, so parts add up to whole notches and
+// the zoom follows a smooth wheel smoothly. The scale runs from "the whole
+// picture fits the area" (or 1:1 when that is larger) up to 800 %.
+//
+// At 1:1 the picture obeys the two clamps above, exactly as it does when
+// dragged. At any other scale the clamps hold the zoomed picture along each
+// axis on which it is larger than the area; along an axis on which it is not,
+// it is centred. The zoom's own rules ("fits", the clamps and the centring
+// while zoomed) use the part of the area the window shows (`seen`): the
+// area is as wide as the whole window and reaches under its frame.
+class ZoomView {
+ public:
+  // A picture newly placed (PlacePicture), at 1:1.
+  void Reset(Offset placed);
+  double Scale() const { return scale_; }
+  bool OneToOne() const { return scale_ == 1.0; }
+  // The zoomed picture's rectangle in the area, its edges rounded.
+  PixelRect Shown(Extent picture) const;
+  // The part of the area the picture covers.
+  PixelRect Covered(Extent picture, Extent area) const;
+  // The picture pixels to draw and where, for the part of the area covered.
+  ZoomSlice Visible(Extent picture, Extent area) const;
+
+  // A wheel turn of `delta` units (positive: away from the user, zooming in)
+  // with the pointer at `at` in the area. Returns whether the view changed.
+  bool Wheel(int delta, Offset at, Extent picture, Extent area, Extent seen);
+  // A double-click or Ctrl+0: back to 1:1 about `at`; at 1:1, to "fits".
+  void Toggle(Offset at, Extent picture, Extent area, Extent seen);
+  // A drag moved the picture's top-left corner here (clamped already by the
+  // pan rules on the zoomed size); a zoomed picture smaller than the area
+  // along an axis is centred along it instead.
+  void MoveTo(Offset origin, Extent picture, Extent area, Extent seen);
+  // The area changed size: a zoomed picture is held by the clamps and
+  // centred again. At 1:1 the picture stays where it is.
+  void Refit(Extent picture, Extent seen);
+
+ private:
+  void ScaleAbout(double scale, Offset at, Extent picture, Extent area, Extent seen);
+  void Settle(Extent picture, Extent area, Extent seen);
+
+  double scale_ = 1.0;
+  double left_ = 0, top_ = 0;
 };
 
 // The four values a closing viewer leaves in the settings store: its outer

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/handles.h"
@@ -59,7 +60,6 @@ void ViewerWindow::cap() {
 void ViewerWindow::SetPicture(SharedPicture picture) {
   if (!Load()) return;
   image_ = std::move(picture);
-  SetWindowPos(image1_.Handle(), nullptr, 0, 0, Image().Width(), Image().Height(), SWP_NOMOVE | SWP_NOZORDER);
   ShowBmp();
 }
 
@@ -69,14 +69,63 @@ const Picture& ViewerWindow::Image() const {
 }
 
 void ViewerWindow::ShowBmp() {
-  position_ = PlacePicture({Image().Width(), Image().Height()}, AreaExtent(), Metrics());
-  if (image1_.Exists()) {
-    SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    InvalidateRect(image1_.Handle(), nullptr, FALSE);
+  zoom_.Reset(PlacePicture(PictureExtent(), AreaExtent(), Metrics()));
+  ShowView();
+}
+
+POINT ViewerWindow::ImagePosition() const {
+  const PixelRect shown = zoom_.Shown(PictureExtent());
+  return {shown.left, shown.top};
+}
+
+// Image1 fills the area and is repainted as a whole without erasing, and a
+// zoomed view is drawn off screen first: nothing flickers, and zooming moves
+// and resizes no window.
+void ViewerWindow::ShowView() {
+  if (!image1_.Exists()) return;
+  DrawZoomed();
+  InvalidateRect(image1_.Handle(), nullptr, FALSE);
+  UpdateWindow(image1_.Handle());
+}
+
+// A picture zoomed out is averaged down (HALFTONE); one zoomed in keeps
+// its pixels square and sharp (COLORONCOLOR), so small print stays legible.
+void ViewerWindow::DrawZoomed() {
+  const Picture& image = Image();
+  const Extent area = AreaExtent();
+  if (zoom_.OneToOne() || !image || area.width <= 0 || area.height <= 0) {
+    zoomed_.reset();
+    zoomedSize_ = {};
+    return;
   }
+  const ui::WindowDc screen(image1_.Handle());
+  if (!zoomed_ || zoomedSize_.width != area.width || zoomedSize_.height != area.height) {
+    zoomed_.reset(CreateCompatibleBitmap(screen.get(), area.width, area.height));
+    zoomedSize_ = area;
+  }
+  if (!zoomed_) return;  // no memory for it: Image1 stays as it was
+  const ui::MemoryDc target(CreateCompatibleDC(screen.get())), source(CreateCompatibleDC(screen.get()));
+  const ui::SelectionGuard into(target.get(), zoomed_.get()), from(source.get(), image.Bitmap());
+  const PaletteSelection palette(target.get(), image.Palette());
+  const RECT whole{0, 0, area.width, area.height};
+  FillRect(target.get(), &whole, pic1_.BackgroundBrush());
+  const bool smooth = zoom_.Scale() < 1.0;
+  SetStretchBltMode(target.get(), smooth ? HALFTONE : COLORONCOLOR);
+  if (smooth) SetBrushOrgEx(target.get(), 0, 0, nullptr);  // HALFTONE leaves the brush origin to be set again
+  const ZoomSlice slice = zoom_.Visible(PictureExtent(), area);
+  StretchBlt(target.get(), slice.target.left, slice.target.top, slice.target.Width(), slice.target.Height(),
+             source.get(), slice.source.left, slice.source.top, slice.source.Width(), slice.source.Height(), SRCCOPY);
 }
 
 Extent ViewerWindow::AreaExtent() const { return PictureArea(OuterExtent(Handle()), Metrics()); }
+
+// The part of the area inside the client area, where the window shows it.
+Extent ViewerWindow::SeenExtent() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const Extent area = AreaExtent();
+  return {std::min<int>(area.width, client.right), std::min<int>(area.height, client.bottom)};
+}
 
 void ViewerWindow::OnCreate() {
   ui::WindowOptions area;
@@ -102,6 +151,9 @@ void ViewerWindow::ResizePictureArea() {
   const Extent area = AreaExtent();
   if (area.width <= 0 || area.height <= 0) return;
   MoveWindow(pic1_.Handle(), 0, 0, area.width, area.height, TRUE);
+  MoveWindow(image1_.Handle(), 0, 0, area.width, area.height, FALSE);
+  zoom_.Refit(PictureExtent(), SeenExtent());
+  ShowView();
 }
 
 LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,12 +166,23 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the picture area covers the client area
+    case WM_MOUSEWHEEL:  // from the focus, or passed up from the window under the pointer
+      WheelImage(GET_WHEEL_DELTA_WPARAM(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_KEYDOWN:
+      if ((wParam == '0' || wParam == VK_NUMPAD0) && GetKeyState(VK_CONTROL) < 0) {
+        const Extent seen = SeenExtent();
+        ToggleZoom({seen.width / 2, seen.height / 2});
+        return 0;
+      }
+      return Window::OnMessage(message, wParam, lParam);
     default:
       return Window::OnMessage(message, wParam, lParam);
   }
 }
 
 void ViewerWindow::OnDestroy() {
+  zoomed_.reset();
   image_.reset();  // the picture goes with the window (and with the last one showing it)
 }
 
@@ -137,11 +200,13 @@ std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam)
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:  // a quick second press is a press like any other
       PressImage(MouseButton::Left, pointer);
       return 0;
+    case WM_LBUTTONDBLCLK:
+      ToggleZoom(pointer);
+      return 0;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:  // a quick second press is a press like any other
       PressImage(MouseButton::Middle, pointer);
       return 0;
     case WM_RBUTTONDOWN:
@@ -172,30 +237,54 @@ std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam)
 void ViewerWindow::PaintImage() {
   const ui::PaintScope paint(image1_.Handle());
   const Picture& image = Image();
-  if (!image) return;
+  const RECT& r = paint.area();
   const ui::MemoryDc memory(CreateCompatibleDC(paint.dc()));
-  const ui::SelectionGuard selected(memory.get(), image.Bitmap());
   if (image.Palette()) {
     SelectPalette(paint.dc(), image.Palette(), TRUE);
     RealizePalette(paint.dc());
   }
-  const RECT& r = paint.area();
-  BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
+  if (!zoom_.OneToOne()) {
+    if (!zoomed_) {
+      FillRect(paint.dc(), &r, pic1_.BackgroundBrush());  // no memory for the zoomed view
+      return;
+    }
+    const ui::SelectionGuard selected(memory.get(), zoomed_.get());
+    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
+    return;
+  }
+  // 1:1: the picture straight from its bitmap, the area around it (if any)
+  // in the area's colour, each pixel painted once.
+  const PixelRect shown = zoom_.Shown(PictureExtent()), covered = zoom_.Covered(PictureExtent(), AreaExtent());
+  if (image) {
+    const ui::SelectionGuard selected(memory.get(), image.Bitmap());
+    BitBlt(paint.dc(), covered.left, covered.top, covered.Width(), covered.Height(), memory.get(),
+           covered.left - shown.left, covered.top - shown.top, SRCCOPY);
+  }
+  ExcludeClipRect(paint.dc(), covered.left, covered.top, covered.right, covered.bottom);
+  FillRect(paint.dc(), &r, pic1_.BackgroundBrush());
 }
 
+// The drag works in screen pixels inside the zoomed picture, so at every
+// zoom the picture follows the pointer one to one. Only the picture takes
+// presses, not the area around it.
 void ViewerWindow::PressImage(MouseButton button, Offset pointer) {
-  if (!pan_.Press(button, pointer)) return;
+  const PixelRect shown = zoom_.Shown(PictureExtent());
+  if (!shown.Contains(pointer) || !pan_.Press(button, {pointer.x - shown.left, pointer.y - shown.top})) return;
   SetCapture(image1_.Handle());
   SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
 }
 
 void ViewerWindow::MoveImage(Offset pointer, bool release) {
   if (pan_.Dragging()) {
-    const Extent size{Image().Width(), Image().Height()};
-    position_ = release ? pan_.Release(pointer, position_, size, AreaExtent())
-                        : pan_.Move(pointer, position_, size, AreaExtent());
-    SetWindowPos(image1_.Handle(), nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    UpdateWindow(image1_.Handle());
+    const PixelRect shown = zoom_.Shown(PictureExtent());
+    const Offset inPicture{pointer.x - shown.left, pointer.y - shown.top}, corner{shown.left, shown.top};
+    const Extent size{shown.Width(), shown.Height()}, area = AreaExtent();
+    const Offset moved =
+        release ? pan_.Release(inPicture, corner, size, area) : pan_.Move(inPicture, corner, size, area);
+    if (!(moved == corner)) {
+      zoom_.MoveTo(moved, PictureExtent(), area, SeenExtent());
+      ShowView();
+    }
   }
   if (release) {
     pan_ = PanModel();
@@ -204,7 +293,20 @@ void ViewerWindow::MoveImage(Offset pointer, bool release) {
   }
 }
 
+void ViewerWindow::WheelImage(int delta, POINT screenPoint) {
+  if (pan_.Dragging() || !pic1_.Exists()) return;  // a drag holds the picture where the pointer has it
+  ScreenToClient(pic1_.Handle(), &screenPoint);
+  if (zoom_.Wheel(delta, {screenPoint.x, screenPoint.y}, PictureExtent(), AreaExtent(), SeenExtent())) ShowView();
+}
+
+void ViewerWindow::ToggleZoom(Offset inArea) {
+  if (pan_.Dragging()) return;
+  zoom_.Toggle(inArea, PictureExtent(), AreaExtent(), SeenExtent());
+  ShowView();
+}
+
 void ViewerWindow::SaveAndShowMenu(Offset pointer) {
+  if (!zoom_.Shown(PictureExtent()).Contains(pointer)) return;
   // The file is written as the menu opens, whatever the user then chooses;
   // the one item only tells where it went, or why it could not be written.
   saveName_ = CaptureFileName(TimeLayout::Separated);

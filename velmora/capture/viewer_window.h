@@ -1,7 +1,9 @@
 #pragma once
 // The full-screen capture viewer: a small top-most window holding one frozen
-// picture of the screen, panned with the left or middle button and saved
-// with the right button. Every activation of capture mode 1 opens one more.
+// picture of the screen, panned with the left or middle button, zoomed with
+// the wheel (a double-click or Ctrl+0 goes back to 1:1, or from 1:1 to the
+// whole picture) and saved with the right button. Every activation of
+// capture mode 1 opens one more.
 
 #include <optional>
 #include <string>
@@ -30,7 +32,9 @@ class ViewerWindow : public ui::Window {
 
   const Picture& Image() const;
   SharedPicture SharedImage() const { return image_; }
-  POINT ImagePosition() const { return {position_.x, position_.y}; }
+  // The picture's top-left corner in the picture area, zoomed as shown.
+  POINT ImagePosition() const;
+  double Zoom() const { return zoom_.Scale(); }
   HWND AreaControl() const { return pic1_.Handle(); }
   HWND ImageControl() const { return image1_.Handle(); }
   const std::wstring& SaveName() const { return saveName_; }
@@ -44,15 +48,21 @@ class ViewerWindow : public ui::Window {
   std::optional<LRESULT> OnImageMessage(UINT message, LPARAM lParam);
   void ResizePictureArea();
   void PaintImage();
+  void ShowView();
+  void DrawZoomed();
   void PressImage(MouseButton button, Offset pointer);
   void MoveImage(Offset pointer, bool release);
+  void WheelImage(int delta, POINT screenPoint);
+  void ToggleZoom(Offset inArea);
   void SaveAndShowMenu(Offset pointer);
   void WriteSettings() const;
   Extent AreaExtent() const;
+  Extent SeenExtent() const;
+  Extent PictureExtent() const { return {Image().Width(), Image().Height()}; }
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
 
-  // Image1: the picture, moved inside Pic1 to pan. Its paint and mouse
-  // messages are the viewer's.
+  // Image1: the picture as panned and zoomed, over the whole of Pic1. Its
+  // paint and mouse messages are the viewer's.
   class ImageBox : public ui::Window {
    public:
     explicit ImageBox(ViewerWindow& viewer) : viewer_(viewer) {}
@@ -65,8 +75,12 @@ class ViewerWindow : public ui::Window {
   ui::Window pic1_;  // the picture area, filling the viewer
   ImageBox image1_{*this};
   SharedPicture image_;
-  Offset position_;
+  ZoomView zoom_;
   PanModel pan_;
+  // The zoomed picture as Image1 shows it, at the area's size; none at 1:1,
+  // where the picture itself is drawn.
+  ui::Bitmap zoomed_;
+  Extent zoomedSize_;
   std::wstring saveName_;
   std::wstring menuCaption_;
   SaveResult lastSave_;
