@@ -55,6 +55,10 @@ bool CapAreaWindow::Open() {
   // Frozen before the window exists, so neither the picker nor its prompt
   // can be in the picture.
   background_ = CaptureScreen();
+  if (!background_) {
+    ShowCaptureFailedNotice();
+    return false;
+  }
   model_.Load();
   framed_ = false;
   copied_ = false;

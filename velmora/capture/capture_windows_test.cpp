@@ -74,6 +74,26 @@ TEST(CaptureRoutines, ScreenWholeAtPhysicalSizeClientAreaOrWholeWindowFromTheGiv
               ScreenPixels(outer.left, outer.top, whole.Width(), whole.Height()));
 }
 
+// What the room for one more capture is reckoned from: the pixels of the
+// pictures alive, a moved picture counted once, a freed one no more.
+TEST(CaptureRoutines, ThePicturesAliveAreCountedByTheirPixelBytes) {
+  const std::uint64_t before = Picture::HeldBytes();
+  Picture first = CaptureWindow(GetDesktopWindow(), false, 0, 0, 101, 50);
+  BITMAP info{};
+  ASSERT_TRUE(GetObjectW(first.Bitmap(), sizeof info, &info));
+  const std::uint64_t bytes = std::uint64_t{static_cast<std::uint32_t>(info.bmWidthBytes)} * 50;
+  EXPECT_GE(bytes, 101u * 3 * 50);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  Picture second = std::move(first);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  first = CaptureWindow(GetDesktopWindow(), false, 0, 0, 101, 50);
+  EXPECT_EQ(Picture::HeldBytes(), before + 2 * bytes);
+  second = std::move(first);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  second = Picture();
+  EXPECT_EQ(Picture::HeldBytes(), before);
+}
+
 // Under Wine there is no compositor: its bounds are the window rectangle.
 TEST(CaptureRoutines, ActiveWindowIsTheComposedScreenInsideTheCompositorsBounds) {
   const TestWindow window(RGB(10, 220, 90), {300, 200, 477, 295});  // now the foreground window

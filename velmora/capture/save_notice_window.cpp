@@ -123,15 +123,23 @@ std::unique_ptr<SaveNoticeWindow>& Shown() {
 
 void SetSaveNoticeAnchor(std::function<RECT()> anchor) { Anchor() = std::move(anchor); }
 
-void ShowSaveNotice(const SaveResult& result) {
-  const auto text = SaveNoticeText(result);
-  if (!text) return;
-  Shown() = std::make_unique<SaveNoticeWindow>(*text, result.saved ? result.path : std::wstring());
+namespace {
+
+void ShowNotice(const std::wstring& text, const std::wstring& file) {
+  Shown() = std::make_unique<SaveNoticeWindow>(text, file);
   const RECT anchor = Anchor() ? Anchor()() : RECT{};
   if (!Shown()->Open(anchor)) return Shown().reset();
   // A notice alone on screen does not keep the program running.
   MarkHiddenHelper(Shown()->Handle());
 }
+
+}  // namespace
+
+void ShowSaveNotice(const SaveResult& result) {
+  if (const auto text = SaveNoticeText(result)) ShowNotice(*text, result.saved ? result.path : std::wstring());
+}
+
+void ShowCaptureFailedNotice() { ShowNotice(kCaptureFailedText, {}); }
 
 void SetSaveNoticeShown(bool shown) {
   if (const HWND notice = SaveNoticeHandle()) ShowWindow(notice, shown ? SW_SHOWNOACTIVATE : SW_HIDE);

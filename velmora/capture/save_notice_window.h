@@ -23,6 +23,9 @@ void SetSaveNoticeAnchor(std::function<RECT()> anchor);
 // nothing when the file went where the capture names it.
 void ShowSaveNotice(const SaveResult& result);
 
+// Shows the notice for a capture that could not be taken.
+void ShowCaptureFailedNotice();
+
 // Hides a notice on screen while a shot is taken, and shows it again.
 void SetSaveNoticeShown(bool shown);
 
