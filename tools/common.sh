@@ -123,7 +123,9 @@ velmora_prefix_settings() {
 # them when it starts.
 velmora_start_wine() {
   local size=${VELMORA_SCREEN:-1920x1080}
-  local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$$"
+  # $BASHPID, not $$: a subshell that starts a prefix of its own must not
+  # take (and at its end remove) the prefix of the shell it came from.
+  local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$BASHPID"
   mkdir -p "$VELMORA_ROOT/build/wine"
   # Runs that start side by side take turns to prepare the one template.
   (
