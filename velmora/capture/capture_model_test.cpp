@@ -73,7 +73,8 @@ TEST(CaptureRoom, APictureItsCopyAndTheReserveFitAndAllPicturesStayInHalfTheSpac
               {{k2GB, k2GB, 32 * kPicture}, 3840, 2160, false},
               {{k2GB, k2GB, 1024 * kMiB - kPicture}, 3840, 2160, true},
               {{k2GB, k2GB, 1024 * kMiB - kPicture + 1}, 3840, 2160, false},
-              {{k2GB, k2GB, 1024 * kMiB + 1}, 0, 0, true},  // an empty picture takes nothing
+              {{k2GB, k2GB, k2GB}, 0, 2160, true},  // an empty picture takes nothing
+              {{k2GB, k2GB, k2GB}, 3840, 0, true},
               {{k2GB, 64 * kMiB, 0}, 0, 0, true},
               {{k2GB, 64 * kMiB - 1, 0}, 0, 0, false},
               {{k2GB, 64 * kMiB + 7, 0}, 1, 1, false},
