@@ -47,9 +47,12 @@ void CloseViewer(ViewerWindow* viewer) {
   PumpMessages();
 }
 
+// A timer procedure is CALLBACK (stdcall in a 32-bit build), which a lambda is not.
+void CALLBACK EndTheMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
 // The popup menu is dismissed from inside its own loop, as Esc would.
 void RightClick(const ViewerWindow& viewer) {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, EndTheMenu);
   Mouse(viewer, WM_RBUTTONDOWN, 20, 20);  // returns once the menu has closed
   KillTimer(nullptr, timer);
 }
