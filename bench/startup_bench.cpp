@@ -27,19 +27,20 @@ struct Search {
   HWND found;
 };
 
+// CALLBACK (stdcall in a 32-bit build), which a lambda is not.
+BOOL CALLBACK MatchVisible(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+  if (s->className && e2e::ClassOf(hwnd) != s->className) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
 HWND VisibleWindowOf(DWORD pid, const wchar_t* className) {
   Search search{pid, className, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-        if (s->className && e2e::ClassOf(hwnd) != s->className) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -23,8 +23,9 @@ if(NOT WIN32)
     add_link_options(-fsanitize=address,undefined)
   endif()
 else()
-  # Win32 structures are customarily zero-filled with {sizeof x}.
-  add_compile_options(-Wall -Wextra -Wno-missing-field-initializers -Wno-restrict)
+  # Win32 structures are customarily zero-filled with {sizeof x}. Warnings
+  # stop both Windows builds: what one word size hides, the other may show.
+  add_compile_options(-Wall -Wextra -Werror -Wno-missing-field-initializers -Wno-restrict)
   # The programs are Unicode throughout and run on Windows 7 SP1 and later:
   # the headers then hide every newer function, which ui/os_functions looks
   # up at run time instead.

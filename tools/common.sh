@@ -3,28 +3,52 @@
 # velmora_stop_all, by process id.
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VELMORA_PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine wine64 xvfb xdotool
+# The 32-bit programs need the i686 cross compiler and 32-bit Wine, which
+# comes from Debian's i386 architecture: wine32 beside wine64 runs 32- and
+# 64-bit programs in one 64-bit prefix.
+VELMORA_PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix wine wine64 wine32:i386 xvfb xdotool
   imagemagick xclip x11-apps x11-utils fonts-noto-cjk fonts-wine)
 VELMORA_PIDS=()
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
 
-# Installs the Debian packages that are missing (as root), or says which line
-# to run (as anyone else) and stops.
+# Installs the Debian packages that are missing (as root), or says which
+# lines to run (as anyone else) and stops. A package of another architecture
+# (name:i386) first has that architecture added to dpkg; run again, nothing
+# is done twice.
 velmora_ensure_packages() {
-  local missing=() p
+  local missing=() arches=() p arch log
   for p in "${VELMORA_PACKAGES[@]}" "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' && continue
+    missing+=("$p")
+    arch=${p#*:}
+    if [ "$arch" != "$p" ] && [ "$arch" != "$(dpkg --print-architecture)" ] &&
+      ! dpkg --print-foreign-architectures | grep -qx "$arch" && [[ " ${arches[*]} " != *" $arch "* ]]; then
+      arches+=("$arch")
+    fi
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages. Run: sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    echo "Missing packages. Run:" >&2
+    for arch in "${arches[@]}"; do echo "  sudo dpkg --add-architecture $arch" >&2; done
+    echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 2
   fi
   velmora_log "installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq >/dev/null
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  for arch in "${arches[@]}"; do dpkg --add-architecture "$arch" || exit 2; done
+  log=$(mktemp)
+  # A stale package list is the usual reason an install fails: the lists are
+  # read anew (and again once more after a failure) before installing.
+  if ! { apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1 &&
+    ! { apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 20 "$log" >&2
+    rm -f "$log"
+    velmora_log "could not install ${missing[*]}"
+    exit 2
+  fi
+  rm -f "$log"
 }
 
 # Builds some targets of one preset's tree, configuring it first when needed.
@@ -66,8 +90,9 @@ velmora_start_xvfb() {
   return 1
 }
 
+# A 64-bit prefix: with 32-bit Wine installed it runs the 32-bit programs too.
 velmora_wine_env() {
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+  export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 }
 
 # Writes the registry settings of a test prefix: a virtual desktop the size of
@@ -98,12 +123,16 @@ velmora_prefix_settings() {
 # them when it starts.
 velmora_start_wine() {
   local size=${VELMORA_SCREEN:-1920x1080}
-  local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$$"
+  # $BASHPID, not $$: a subshell that starts a prefix of its own must not
+  # take (and at its end remove) the prefix of the shell it came from.
+  local template="$VELMORA_ROOT/build/wine/template" run="$VELMORA_ROOT/build/wine/run-$BASHPID"
   mkdir -p "$VELMORA_ROOT/build/wine"
   # Runs that start side by side take turns to prepare the one template.
   (
     flock 9
-    if [ ! -f "$template/.velmora-ready" ]; then
+    # A template made before 32-bit Wine was installed lacks the 32-bit
+    # system (syswow64): it is made again.
+    if [ ! -f "$template/.velmora-ready" ] || [ ! -f "$template/drive_c/windows/syswow64/kernel32.dll" ]; then
       rm -rf "$template"
       mkdir -p "$template"
       velmora_wine_env "$template"

@@ -56,6 +56,10 @@ bool CapAreaWindow::Open() {
   // can be in the picture.
   const std::vector<Monitor> monitors = DisplayMonitors();
   background_ = CaptureScreen(monitors);
+  if (!background_) {
+    ShowCaptureFailedNotice();
+    return false;
+  }
   const PickerCover cover = PickerCovers(monitors);
   covered_ = cover.rect;
   maximised_ = cover.maximised;

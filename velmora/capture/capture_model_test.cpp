@@ -4,6 +4,7 @@
 
 #include "velmora/capture/bmp_format.h"
 #include "velmora/capture/capture_file_name.h"
+#include "velmora/capture/capture_room.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/screen_geometry.h"
 #include "velmora/capture/viewer_model.h"
@@ -52,6 +53,40 @@ TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
     }
     PackRows32To24(pixels, width, height);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), pixels.begin())) << width;
+  }
+}
+
+// A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and
+// 64 MB besides free (133 464 064 bytes), and all pictures held within half
+// the address space: a 32-bit process of 2 GB holds 32 such pictures, and
+// not a 33rd.
+TEST(CaptureRoom, APictureItsCopyAndTheReserveFitAndAllPicturesStayInHalfTheSpace) {
+  constexpr std::uint64_t kMiB = 1 << 20, kFree = 133464064, kPicture = 33177600, k2GB = 2048 * kMiB;
+  constexpr std::uint64_t kAll = ~std::uint64_t{0};
+  const struct {
+    AddressSpace space;
+    std::int64_t width, height;
+    bool fits;
+  } rows[] = {{{k2GB, kFree, 0}, 3840, 2160, true},
+              {{k2GB, kFree - 1, 0}, 3840, 2160, false},
+              {{k2GB, kFree - 1, 0}, 2160, 3840, false},
+              {{k2GB, k2GB, 31 * kPicture}, 3840, 2160, true},
+              {{k2GB, k2GB, 32 * kPicture}, 3840, 2160, false},
+              {{k2GB, k2GB, 1024 * kMiB - kPicture}, 3840, 2160, true},
+              {{k2GB, k2GB, 1024 * kMiB - kPicture + 1}, 3840, 2160, false},
+              {{k2GB, k2GB, k2GB}, 0, 2160, true},  // an empty picture takes nothing
+              {{k2GB, k2GB, k2GB}, 3840, 0, true},
+              {{k2GB, 64 * kMiB, 0}, 0, 0, true},
+              {{k2GB, 64 * kMiB - 1, 0}, 0, 0, false},
+              {{k2GB, 64 * kMiB + 7, 0}, 1, 1, false},
+              {{k2GB, 64 * kMiB + 8, 0}, 1, 1, true},
+              {{k2GB, k2GB, k2GB}, 1, 1, false},
+              {{kAll, kAll, 0}, 65536, 65536, true},
+              {{kAll, kAll, 0}, 2147483647, 2147483647, false}};  // would overflow 64 bits as a product
+  for (const auto& row : rows) {
+    EXPECT_EQ(RoomForCapture(row.space, row.width, row.height), row.fits)
+        << row.space.totalBytes << " " << row.space.freeBytes << " " << row.space.heldBytes << " bytes for "
+        << row.width << "x" << row.height;
   }
 }
 

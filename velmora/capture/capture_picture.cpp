@@ -3,8 +3,12 @@
 #include <dwmapi.h>
 #include <versionhelpers.h>
 
+#include <atomic>
+#include <utility>
+
 #include "ui/os_functions.h"
 #include "ui/system.h"
+#include "velmora/capture/capture_room.h"
 
 namespace capture {
 namespace {
@@ -101,10 +105,23 @@ Picture RenderWindow(HWND window, int width, int height) {
   return Picture(std::move(bitmap), HasSystemPalette(screen.get()) ? CopySystemPalette(screen.get()) : ui::Palette());
 }
 
+// The process's address space, and the pictures in it. Plenty when the
+// system cannot say, so that a capture is never refused for want of an answer.
+AddressSpace ThisProcess() {
+  MEMORYSTATUSEX status{sizeof status};
+  if (!GlobalMemoryStatusEx(&status)) return {~std::uint64_t{0}, ~std::uint64_t{0}, 0};
+  return {status.ullTotalVirtual, status.ullAvailVirtual, Picture::HeldBytes()};
+}
+
 LocalTime Now() {
   SYSTEMTIME t{};
   GetLocalTime(&t);
   return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::atomic<std::uint64_t>& Held() {
+  static std::atomic<std::uint64_t> held{0};
+  return held;
 }
 
 }  // namespace
@@ -114,12 +131,41 @@ Picture::Picture(ui::Bitmap bitmap, ui::Palette palette) : bitmap_(std::move(bit
   if (bitmap_ && GetObjectW(bitmap_.get(), sizeof info, &info)) {
     width_ = info.bmWidth;
     height_ = info.bmHeight;
+    bytes_ = std::uint64_t{static_cast<std::uint32_t>(info.bmWidthBytes)} * static_cast<std::uint32_t>(info.bmHeight);
+    Held() += bytes_;
   }
 }
+
+Picture::Picture(Picture&& other) noexcept
+    : bitmap_(std::move(other.bitmap_)),
+      palette_(std::move(other.palette_)),
+      width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      bytes_(std::exchange(other.bytes_, 0)) {}
+
+Picture& Picture::operator=(Picture&& other) noexcept {
+  if (this != &other) {
+    Held() -= bytes_;
+    bitmap_ = std::move(other.bitmap_);
+    palette_ = std::move(other.palette_);
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    bytes_ = std::exchange(other.bytes_, 0);
+  }
+  return *this;
+}
+
+Picture::~Picture() { Held() -= bytes_; }
+
+std::uint64_t Picture::HeldBytes() { return Held(); }
 
 Picture CreateBitmapPicture(HBITMAP hBmp, HPALETTE hPal) { return Picture(ui::Bitmap(hBmp), ui::Palette(hPal)); }
 
 Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int widthSrc, int heightSrc) {
+  // Reading the screen with too little memory left can end the process (under
+  // Wine the X connection gives up), so a capture that would not fit is
+  // refused first, as an empty picture.
+  if (!RoomForCapture(ThisProcess(), widthSrc, heightSrc)) return {};
   const ui::WindowDc source(hWndSrc, !client);
   if (!source) return {};
   ui::MemoryDc memory(CreateCompatibleDC(source.get()));

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,12 @@ class Picture {
  public:
   Picture() = default;
   Picture(ui::Bitmap bitmap, ui::Palette palette);
+  Picture(Picture&& other) noexcept;
+  Picture& operator=(Picture&& other) noexcept;
+  ~Picture();
+
+  // The bytes of pixels all pictures of the process hold now.
+  static std::uint64_t HeldBytes();
 
   HBITMAP Bitmap() const { return bitmap_.get(); }
   HPALETTE Palette() const { return palette_.get(); }
@@ -33,6 +40,7 @@ class Picture {
   ui::Palette palette_;
   int width_ = 0;
   int height_ = 0;
+  std::uint64_t bytes_ = 0;  // counted in HeldBytes while this picture holds them
 };
 
 // One picture held by several windows at once, never changed by any.
@@ -44,7 +52,8 @@ Picture CreateBitmapPicture(HBITMAP hBmp, HPALETTE hPal);
 // WidthSrc x HeightSrc pixels of a window from (LeftSrc, TopSrc), of its
 // client area or, with client false, of the whole window including frame.
 // The desktop window gives the screen. One block transfer, no conversion.
-// A failed step yields an empty picture, never a crash.
+// A failed step yields an empty picture, never a crash, and so does a
+// picture that would not fit in the memory the process has left.
 Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int widthSrc, int heightSrc);
 
 // Every monitor with its work area and DPI, in physical pixels.

@@ -34,10 +34,14 @@ void Say(const std::wstring& line) {
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"";
-  if (mode == L"screen" && argc == 3) return WriteBmpFile(RunFullScreenCapture()->Image(), argv[2]) ? 1 : 0;
+  if (mode == L"screen" && argc == 3) {
+    const ViewerWindow* viewer = RunFullScreenCapture();
+    return viewer && WriteBmpFile(viewer->Image(), argv[2]) == 0 ? 0 : 1;
+  }
   const capture_test::TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
   if (mode == L"pick") {
     const CapAreaWindow* picker = OpenNewAreaPicker();
+    if (!picker) return 1;
     Say(L"picker");
     WaitFor([&] { return !picker->Exists(); });
     Say(L"saved " + std::wstring(FileLeaf(picker->LastSave().path)));

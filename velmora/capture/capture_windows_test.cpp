@@ -49,9 +49,12 @@ void CloseViewer(ViewerWindow* viewer) {
   PumpMessages();
 }
 
+// A timer procedure is CALLBACK (stdcall in a 32-bit build), which a lambda is not.
+void CALLBACK EndTheMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
 // The popup menu is dismissed from inside its own loop, as Esc would.
 void RightClick(const ViewerWindow& viewer) {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, EndTheMenu);
   Mouse(viewer, WM_RBUTTONDOWN, 20, 20);  // returns once the menu has closed
   KillTimer(nullptr, timer);
 }
@@ -92,6 +95,26 @@ TEST(CaptureRoutines, ScreenWholeAtPhysicalSizeClientAreaOrWholeWindowFromTheGiv
   const Picture whole = CaptureWindow(window.Handle(), false, 0, 0, outer.right - outer.left, outer.bottom - outer.top);
   EXPECT_TRUE(PixelsOf(whole.Bitmap(), whole.Width(), whole.Height()) ==  // the frame included
               ScreenPixels(outer.left, outer.top, whole.Width(), whole.Height()));
+}
+
+// What the room for one more capture is reckoned from: the pixels of the
+// pictures alive, a moved picture counted once, a freed one no more.
+TEST(CaptureRoutines, ThePicturesAliveAreCountedByTheirPixelBytes) {
+  const std::uint64_t before = Picture::HeldBytes();
+  Picture first = CaptureWindow(GetDesktopWindow(), false, 0, 0, 101, 50);
+  BITMAP info{};
+  ASSERT_TRUE(GetObjectW(first.Bitmap(), sizeof info, &info));
+  const std::uint64_t bytes = std::uint64_t{static_cast<std::uint32_t>(info.bmWidthBytes)} * 50;
+  EXPECT_GE(bytes, 101u * 3 * 50);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  Picture second = std::move(first);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  first = CaptureWindow(GetDesktopWindow(), false, 0, 0, 101, 50);
+  EXPECT_EQ(Picture::HeldBytes(), before + 2 * bytes);
+  second = std::move(first);
+  EXPECT_EQ(Picture::HeldBytes(), before + bytes);
+  second = Picture();
+  EXPECT_EQ(Picture::HeldBytes(), before);
 }
 
 // Under Wine there is no compositor: its bounds are the window rectangle.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "velmora/capture/open_windows.h"
+#include "velmora/capture/save_notice_window.h"
 
 namespace capture {
 namespace {
@@ -25,6 +26,10 @@ ViewerWindow* RunFullScreenCapture() {
   // One read of the screen per command; the new viewer shows the very
   // picture the shared one holds.
   shared.cap();
+  if (!shared.Image()) {
+    ShowCaptureFailedNotice();
+    return nullptr;
+  }
   viewer->SetPicture(shared.SharedImage());
   viewer->Show(SW_SHOWNORMAL);
   return Viewers().Add(std::move(viewer));

@@ -145,6 +145,8 @@ void ShowSaveNotice(const SaveResult& result) {
 
 void ShowNotice(const std::wstring& text) { Show(text, {}); }
 
+void ShowCaptureFailedNotice() { ShowNotice(kCaptureFailedText); }
+
 void SetSaveNoticeShown(bool shown) {
   if (const HWND notice = SaveNoticeHandle()) ShowWindow(notice, shown ? SW_SHOWNOACTIVATE : SW_HIDE);
 }

@@ -28,6 +28,9 @@ void ShowSaveNotice(const SaveResult& result);
 // only closes it.
 void ShowNotice(const std::wstring& text);
 
+// Shows the notice for a capture that could not be taken.
+void ShowCaptureFailedNotice();
+
 // Hides a notice on screen while a shot is taken, and shows it again.
 void SetSaveNoticeShown(bool shown);
 

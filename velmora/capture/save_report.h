@@ -21,6 +21,10 @@ struct SaveResult {
   std::vector<SaveAttempt> attempts;  // in the order they were made
 };
 
+// What the notice says when the screen could not be read: a capture that
+// would not fit in the memory left (each open viewer holds a whole picture).
+inline constexpr wchar_t kCaptureFailedText[] = L"抓屏失败：内存不足。请关闭一些抓屏窗口后再试。";
+
 // A short Chinese reason for a system error code of a failed file write.
 std::wstring WriteFailureReason(unsigned long error);
 
