@@ -105,6 +105,9 @@ function(velmora_program target)
   set(VELMORA_RC_MANIFEST "${PROJECT_SOURCE_DIR}/res/app.manifest")
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${PROJECT_SOURCE_DIR}/res/program.rc.in ${rc} @ONLY)
+  # The resource compiler reports no dependencies: a changed manifest must
+  # still rebuild every program's resources.
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${VELMORA_RC_MANIFEST})
   add_executable(${target} WIN32 ${ARG_SOURCES} ${rc})
   set_target_properties(${target} PROPERTIES OUTPUT_NAME "${ARG_OUTPUT_NAME}")
   if(ARG_FOLDER)

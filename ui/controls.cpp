@@ -46,6 +46,11 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
 // Whether the system has a font family of that name, in any character set:
 // with a face name given, EnumFontFamiliesExW lists only that family
 // ("EnumFontFamiliesExW function", Microsoft Learn).
+int CALLBACK NoteFamilyFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+
 bool FaceInstalled(std::wstring_view face) {
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
@@ -53,13 +58,7 @@ bool FaceInstalled(std::wstring_view face) {
   face.copy(wanted.lfFaceName, face.size());
   bool found = false;
   const WindowDc screen(nullptr);
-  EnumFontFamiliesExW(
-      screen.get(), &wanted,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-        *reinterpret_cast<bool*>(found) = true;
-        return 0;  // one is enough
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
+  EnumFontFamiliesExW(screen.get(), &wanted, NoteFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
   return found;
 }
 

@@ -188,16 +188,18 @@ TEST(Delay, KeepsTimersRunningAndReturnsWhenTheProgramQuits) {
   EXPECT_EQ(msg.wParam, 7u);
 }
 
+BOOL CALLBACK AddExplorerWindow(HWND w, LPARAM list) {
+  wchar_t name[32]{};
+  GetClassNameW(w, name, 32);
+  if (IsWindowVisible(w) && lstrcmpW(name, L"ExplorerWClass") == 0) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+  }
+  return TRUE;
+}
+
 std::vector<HWND> ExplorerWindows() {
   std::vector<HWND> found;
-  EnumWindows([](HWND w, LPARAM list) -> BOOL {
-    wchar_t name[32]{};
-    GetClassNameW(w, name, 32);
-    if (IsWindowVisible(w) && lstrcmpW(name, L"ExplorerWClass") == 0) {
-      reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-    }
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&found));
+  EnumWindows(AddExplorerWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
