@@ -1,6 +1,7 @@
 #include "velmora/words/word_list_decoder.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace words {
 namespace {
@@ -41,6 +42,13 @@ std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t i) {
   return length;
 }
 
+// The code point of the valid sequence of the given length at i.
+std::uint32_t CodePointAt(std::string_view bytes, std::size_t i, std::size_t length) {
+  std::uint32_t cp = length == 1 ? At(bytes, i) : At(bytes, i) & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (At(bytes, i + k) & 0x3F);
+  return cp;
+}
+
 void AppendCodePoint(std::wstring& text, std::uint32_t cp) {
   if (cp < 0x10000) {
     text.push_back(static_cast<wchar_t>(cp));
@@ -61,9 +69,7 @@ std::wstring DecodeUtf8(std::string_view bytes) {
       ++i;
       continue;
     }
-    std::uint32_t cp = length == 1 ? At(bytes, i) : At(bytes, i) & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (At(bytes, i + k) & 0x3F);
-    AppendCodePoint(text, cp);
+    AppendCodePoint(text, CodePointAt(bytes, i, length));
     i += length;
   }
   return text;
@@ -80,29 +86,98 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
-}  // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+// How a file's bytes read, as a score for each encoding: what a list holds
+// counts for, what no list holds counts against. The two readings of the
+// same bytes are compared, never a reading alone.
+//
+// Code page 936 is judged on its byte pairs (GB2312 is the pairs whose lead
+// is A1-A9 or B0-F7 and whose trail is A1-FE), so no table is needed: the
+// common ideographs (leads B0-D7) count most, the symbol rows (Greek, kana,
+// the signs of the lists) less, the rarer ideographs (D8-F7) nothing; pairs
+// outside GB2312, which UTF-8 text read as code page 936 gives at nearly
+// every character, count against, and bytes that form no character most.
+int CodePage936Score(std::string_view bytes) {
+  int score = 0;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::uint8_t lead = At(bytes, i);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::uint8_t trail = i + 1 < bytes.size() ? At(bytes, i + 1) : 0;
+    if (lead == 0x80 || lead == 0xFF || trail < 0x40 || trail == 0x7F || trail == 0xFF) {
+      score -= lead == 0x80 ? 2 : 4;  // the euro sign outside GB2312, or no character at all
+      ++i;
+      continue;
+    }
+    i += 2;
+    if (trail < 0xA1) {
+      score -= 2;
+    } else if (lead >= 0xB0 && lead <= 0xD7) {
+      score += 2;
+    } else if (lead >= 0xA1 && lead <= 0xA9) {
+      score += 1;
+    } else if (lead < 0xD8 || lead > 0xF7) {
+      score -= 2;
+    }
+  }
+  return score;
+}
+
+bool IsAsciiLetter(std::uint32_t c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
+// Latin letters with marks (Latin-1 and Latin Extended-A, not the signs).
+bool IsAccentedLatinLetter(std::uint32_t c) { return c >= 0xC0 && c <= 0x17F && c != 0xD7 && c != 0xF7; }
+
+// What the lists hold: the ideographs, Latin-1 signs and Latin letters with
+// marks, the Greek alphabet, the signs, arrows, mathematical and technical
+// symbols, enclosed numbers, CJK punctuation and units, and full-width
+// forms. Not held: Cyrillic, IPA, combining marks, Hebrew and everything
+// else that code page 936 text read as UTF-8 turns into.
+bool ListCharacter(std::uint32_t c) {
+  return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA0 && c <= 0x17F) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
+         (c >= 0x3B1 && c <= 0x3C9) || (c >= 0x2000 && c <= 0x27FF) || (c >= 0x3000 && c <= 0x33FF) ||
+         (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// A character the lists hold counts as many as its bytes (a three-byte
+// ideograph stands for one and a half code-page pairs), a Latin letter with
+// a mark inside a Latin word one more; anything else counts against. No
+// score when the bytes are not UTF-8.
+std::optional<int> Utf8Score(std::string_view bytes) {
+  int score = 0;
+  std::uint32_t before = 0;
   for (std::size_t i = 0; i < bytes.size();) {
     const std::size_t length = Utf8SequenceLength(bytes, i);
-    if (length == 0) return false;
+    if (length == 0) return std::nullopt;
+    const std::uint32_t c = CodePointAt(bytes, i, length);
     i += length;
+    if (c < 0x80) {
+      before = c;
+      continue;
+    }
+    if (ListCharacter(c)) {
+      score += static_cast<int>(length);
+      const bool afterLetter = IsAsciiLetter(before);
+      const bool beforeLetter = i < bytes.size() && IsAsciiLetter(At(bytes, i));
+      if (IsAccentedLatinLetter(c) && (afterLetter || beforeLetter)) ++score;
+    } else {
+      score -= 2;
+    }
+    before = c;
   }
-  return true;
+  return score;
 }
+}  // namespace
 
 ListEncoding DetectListEncoding(std::string_view bytes) {
   if (StartsWith(bytes, "\xEF\xBB\xBF")) return ListEncoding::Utf8Bom;
   if (StartsWith(bytes, "\xFF\xFE")) return ListEncoding::Utf16LeBom;
   if (StartsWith(bytes, "\xFE\xFF")) return ListEncoding::Utf16BeBom;
-  bool nonAscii = false;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t length = Utf8SequenceLength(bytes, i);
-    if (length == 0) return ListEncoding::CodePage936;
-    nonAscii = nonAscii || length > 1;
-    i += length;
-  }
-  return nonAscii ? ListEncoding::Utf8 : ListEncoding::CodePage936;
+  const std::optional<int> utf8 = Utf8Score(bytes);
+  // Pure ASCII scores 0 both ways and reads the same either way.
+  return utf8 && *utf8 > CodePage936Score(bytes) ? ListEncoding::Utf8 : ListEncoding::CodePage936;
 }
 
 std::wstring DecodeListBytes(std::string_view bytes, const CodePageDecoder& decodeCodePage936) {
