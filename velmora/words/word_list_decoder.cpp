@@ -1,6 +1,8 @@
 #include "velmora/words/word_list_decoder.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 namespace words {
@@ -87,6 +89,14 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 
+struct Range {
+  std::uint32_t first, last;
+};
+
+bool In(std::uint32_t c, std::initializer_list<Range> ranges) {
+  return std::any_of(ranges.begin(), ranges.end(), [c](Range r) { return c >= r.first && c <= r.last; });
+}
+
 // How a file's bytes read, as a score for each encoding: what a list holds
 // counts for, what no list holds counts against. The two readings of the
 // same bytes are compared, never a reading alone.
@@ -101,34 +111,21 @@ int CodePage936Score(std::string_view bytes) {
   int score = 0;
   for (std::size_t i = 0; i < bytes.size();) {
     const std::uint8_t lead = At(bytes, i);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
     const std::uint8_t trail = i + 1 < bytes.size() ? At(bytes, i + 1) : 0;
-    if (lead == 0x80 || lead == 0xFF || trail < 0x40 || trail == 0x7F || trail == 0xFF) {
-      score -= lead == 0x80 ? 2 : 4;  // the euro sign outside GB2312, or no character at all
-      ++i;
-      continue;
-    }
-    i += 2;
-    if (trail < 0xA1) {
-      score -= 2;
-    } else if (lead >= 0xB0 && lead <= 0xD7) {
-      score += 2;
-    } else if (lead >= 0xA1 && lead <= 0xA9) {
-      score += 1;
-    } else if (lead < 0xD8 || lead > 0xF7) {
-      score -= 2;
+    if (lead < 0x80) {
+      i += 1;
+    } else if (!In(lead, {{0x81, 0xFE}}) || !In(trail, {{0x40, 0x7E}, {0x80, 0xFE}})) {
+      score -= 4;  // no character (the euro sign's lone 80 is outside GB2312 too)
+      i += 1;
+    } else {
+      i += 2;
+      if (trail < 0xA1 || !In(lead, {{0xA1, 0xA9}, {0xB0, 0xF7}})) score -= 2;
+      if (trail >= 0xA1 && In(lead, {{0xB0, 0xD7}})) score += 2;
+      if (trail >= 0xA1 && In(lead, {{0xA1, 0xA9}})) score += 1;
     }
   }
   return score;
 }
-
-bool IsAsciiLetter(std::uint32_t c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-
-// Latin letters with marks (Latin-1 and Latin Extended-A, not the signs).
-bool IsAccentedLatinLetter(std::uint32_t c) { return c >= 0xC0 && c <= 0x17F && c != 0xD7 && c != 0xF7; }
 
 // What the lists hold: the ideographs, Latin-1 signs and Latin letters with
 // marks, the Greek alphabet, the signs, arrows, mathematical and technical
@@ -136,16 +133,16 @@ bool IsAccentedLatinLetter(std::uint32_t c) { return c >= 0xC0 && c <= 0x17F && 
 // forms. Not held: Cyrillic, IPA, combining marks, Hebrew and everything
 // else that code page 936 text read as UTF-8 turns into.
 bool ListCharacter(std::uint32_t c) {
-  return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA0 && c <= 0x17F) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) ||
-         (c >= 0x3B1 && c <= 0x3C9) || (c >= 0x2000 && c <= 0x27FF) || (c >= 0x3000 && c <= 0x33FF) ||
-         (c >= 0xFF00 && c <= 0xFFEF);
+  return In(c, {{0x4E00, 0x9FFF}, {0xA0, 0x17F}, {0x391, 0x3A1}, {0x3A3, 0x3A9}, {0x3B1, 0x3C9}, {0x2000, 0x27FF},
+                {0x3000, 0x33FF}, {0xFF00, 0xFFEF}});
 }
 
 // A character the lists hold counts as many as its bytes (a three-byte
 // ideograph stands for one and a half code-page pairs), a Latin letter with
-// a mark inside a Latin word one more; anything else counts against. No
+// a mark beside a Latin letter one more; anything else counts against. No
 // score when the bytes are not UTF-8.
 std::optional<int> Utf8Score(std::string_view bytes) {
+  const auto latinLetter = [](std::uint32_t c) { return In(c, {{'A', 'Z'}, {'a', 'z'}}); };
   int score = 0;
   std::uint32_t before = 0;
   for (std::size_t i = 0; i < bytes.size();) {
@@ -153,22 +150,16 @@ std::optional<int> Utf8Score(std::string_view bytes) {
     if (length == 0) return std::nullopt;
     const std::uint32_t c = CodePointAt(bytes, i, length);
     i += length;
-    if (c < 0x80) {
-      before = c;
-      continue;
-    }
-    if (ListCharacter(c)) {
-      score += static_cast<int>(length);
-      const bool afterLetter = IsAsciiLetter(before);
-      const bool beforeLetter = i < bytes.size() && IsAsciiLetter(At(bytes, i));
-      if (IsAccentedLatinLetter(c) && (afterLetter || beforeLetter)) ++score;
-    } else {
-      score -= 2;
+    const std::uint32_t after = i < bytes.size() ? At(bytes, i) : 0;
+    if (c >= 0x80) score += ListCharacter(c) ? static_cast<int>(length) : -2;
+    if (In(c, {{0xC0, 0xD6}, {0xD8, 0xF6}, {0xF8, 0x17F}}) && (latinLetter(before) || latinLetter(after))) {
+      ++score;
     }
     before = c;
   }
   return score;
 }
+
 }  // namespace
 
 ListEncoding DetectListEncoding(std::string_view bytes) {

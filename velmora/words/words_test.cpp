@@ -30,6 +30,7 @@ TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936O
       {"\xEF\xBB\xBF", Utf8Bom, u""},  // the mark alone is no character
       {std::string("\xFF\xFE\x35\xD8\x00\xDC\x41", 7), Utf16LeBom, std::u16string{0xD835, 0xDC00, 0xFFFD}},
       {"\xEF\xBB\xBF" "a\xFF" "b\xE6\x9D", Utf8Bom, u"a\xFFFD" u"b\xFFFD\xFFFD"},
+      {"\xEF\xBB\xBF\xC3\x41\xE6\x9D\x41", Utf8Bom, u"\xFFFD" u"A\xFFFD\xFFFD" u"A"},
       {"Q345R\r\n\xE6\x9D\x90\xE6\x96\x99", Utf8, u"Q345R\r\n材料"},
       {"\xF0\x9D\x90\x80", Utf8, std::u16string{0xD835, 0xDC00}},
       {"\xF4\x8F\xBF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"\U0010FFFF材料"},  // the last code point
@@ -37,6 +38,10 @@ TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936O
       // UTF-8 without a mark whose bytes are code page 936 too: as written.
       {"\xCE\x91\r\n\xCE\x92\r\n\xCE\x93", Utf8, u"Α\r\nΒ\r\nΓ"}, {"na\xC3\xAFve caf\xC3\xA9", Utf8, u"naïve café"},
       {"\xE2\x82\xAC" "5", Utf8, u"€5"}, {"\xE6\xB3\x95\xE5\x85\xB0", Utf8, u"法兰"},
+      {"\xCF\x89", Utf8, u"ω"}, {"caf\xC3\xA9", Utf8, u"café"}, {"\xF0\x90\x80\x80", Utf8, u"\U00010000"},
+      {"\xC2\xB0\xDF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"°\u07FF材料"},
+      {"\xE0\xA4\x85\xEF\xBC\x81\xE8\x80\x80", Utf8, u"\u0905！耀"},
+      {"\xC2\xB1", CodePage936, u"<936>"},  // ± or 卤: a tie reads as the code page
       {"Q345R \xE5\x8E\x8B\xE5\x8A\x9B\xE5\xAE\xB9\xE5\x99\xA8\xE7\x94\xA8\xE9\x92\xA2\xE6\x9D\xBF", Utf8,
        u"Q345R 压力容器用钢板"},
   };
