@@ -292,13 +292,13 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DRAWITEM:
       if (wParam == kDir1) {
-        dir1_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        dir1_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), listBrush_.get());
         return TRUE;
       }
       break;
     case WM_CTLCOLORLISTBOX: {
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == kList1 || id == kList2 || id == kFile1) {
+      if (id == kList1 || id == kList2 || id == kDir1 || id == kFile1) {
         SetBkColor(reinterpret_cast<HDC>(wParam), kListColour);
         return reinterpret_cast<LRESULT>(listBrush_.get());
       }
