@@ -66,7 +66,7 @@ std::wstring DecodeUtf8(std::string_view bytes) {
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size();) {
     const std::size_t length = Utf8SequenceLength(bytes, i);
-    if (length != 0) {
+    if (length == 0) {
       text.push_back(kReplacement);
       ++i;
       continue;
