@@ -38,7 +38,7 @@ TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936O
       // UTF-8 without a mark whose bytes are code page 936 too: as written.
       {"\xCE\x91\r\n\xCE\x92\r\n\xCE\x93", Utf8, u"Α\r\nΒ\r\nΓ"}, {"na\xC3\xAFve caf\xC3\xA9", Utf8, u"naïve café"},
       {"\xE2\x82\xAC" "5", Utf8, u"€5"}, {"\xE6\xB3\x95\xE5\x85\xB0", Utf8, u"法兰"},
-      {"\xCF\x89", Utf8, u"ω"}, {"caf\xC3\xA9", Utf8, u"café"}, {"\xF0\x90\x80\x80", Utf8, u"\U00010000"},
+      {"\xCE\x91", Utf8, u"Α"}, {"\xCF\x89", Utf8, u"ω"}, {"caf\xC3\xA9", Utf8, u"café"}, {"\xF0\x90\x80\x80", Utf8, u"\U00010000"},
       {"\xC2\xB0\xDF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"°\u07FF材料"},
       {"\xE0\xA4\x85\xEF\xBC\x81\xE8\x80\x80", Utf8, u"\u0905！耀"},
       {"\xC2\xB1", CodePage936, u"<936>"},  // ± or 卤: a tie reads as the code page
