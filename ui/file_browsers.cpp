@@ -200,10 +200,10 @@ void FolderList::SetFont(HFONT font) {
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, std::max<int>(metrics.tmHeight, icon) + 2);
 }
 
-void FolderList::Draw(const DRAWITEMSTRUCT& item) const {
+void FolderList::Draw(const DRAWITEMSTRUCT& item, HBRUSH background) const {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT r = item.rcItem;
-  FillRect(item.hDC, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  FillRect(item.hDC, &r, selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : background);
   if (item.itemID == static_cast<UINT>(-1) || item.itemID >= entries_.size()) return;
   const FolderEntry& entry = entries_[item.itemID];
   const int height = r.bottom - r.top;

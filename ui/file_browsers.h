@@ -55,9 +55,10 @@ class FolderList {
   const std::vector<FolderEntry>& Entries() const { return entries_; }
 
   // The owner forwards these: the entries are drawn with their indentation
-  // and folder pictures, and their height follows the font.
+  // and folder pictures, on the list's background (the brush the owner gives
+  // for WM_CTLCOLORLISTBOX), and their height follows the font.
   void SetFont(HFONT font);
-  void Draw(const DRAWITEMSTRUCT& item) const;
+  void Draw(const DRAWITEMSTRUCT& item, HBRUSH background) const;
 
  private:
   HWND hwnd_ = nullptr;

@@ -43,7 +43,7 @@ StopwatchWindow::StopwatchWindow() : model_(LocalSeconds) {}
 
 bool StopwatchWindow::Open() {
   return Create({.className = L"VelmoraStopwatch", .caption = std::wstring(L"计时器") + maker::kWebAddress,
-                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, .clientWidthTwips = 4050,
+                 .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, .clientWidthTwips = 4050,
                  .clientHeightTwips = 1665, .quitWhenDestroyed = true});
 }
 

@@ -24,6 +24,7 @@ struct Calculator {
   std::wstring caption;
   std::vector<Step> steps;
   const wchar_t* quit;
+  bool minimisable = false;  // a minimise box on a frame of fixed size
 };
 
 bool Matches(const std::wstring& text, const std::wstring& wanted) {
@@ -58,7 +59,7 @@ TEST(Calculators, TypedIntoAtOnceTabbedThroughAndClosed) {
       // The start values are selected, so typing replaces them.
       {L"Lmtdcalc.exe", L"计算温差", {{L"500", 0, L"500"}, {L"\t400", 1, L"400"}, {L"", 3, L"246.0"}}, L"退出"},
       // The time box, then 主页 and 开始, pressed with the space bar.
-      {L"计时.exe", L"计时器" + web, {{L"5", 0, L"5"}, {L"\t\t ", 0, L"0:*"}}, L"关闭"},
+      {L"计时.exe", L"计时器" + web, {{L"5", 0, L"5"}, {L"\t\t ", 0, L"0:*"}}, L"关闭", true},
   };
   for (const Calculator& c : calculators) {
     SCOPED_TRACE(testing::Message() << c.program);
@@ -66,6 +67,9 @@ TEST(Calculators, TypedIntoAtOnceTabbedThroughAndClosed) {
     const HWND window = e2e::WaitForWindow(program.Id(), c.caption);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
+    if (c.minimisable) {
+      EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX);
+    }
     const std::vector<HWND> boxes = e2e::ChildrenOfClass(window, L"Edit");
     for (const Step& step : c.steps) {
       Press(step.keys);

@@ -26,11 +26,23 @@ inline HWND WaitForOne(DWORD pid, const wchar_t* className) {
   return WaitForCount(pid, className, 1) ? VisibleWindowsOf(pid, className).front() : nullptr;
 }
 
+// The label acts on the click: the splash stays while the button is down.
 inline HWND BarByVersionClick(DWORD pid) {
   const HWND splash = WaitForOne(pid, L"VelmoraSplash");
   if (!splash) return nullptr;
-  Click(ChildWithText(splash, L"Static", L"Ver:1.1.0"));
-  return WaitForOne(pid, L"VelmoraBar");
+  const auto button = [](DWORD flags) {
+    INPUT in{.type = INPUT_MOUSE, .mi = {.dwFlags = flags}};
+    SendInput(1, &in, sizeof in);
+  };
+  RECT r;
+  GetWindowRect(ChildWithText(splash, L"Static", L"Ver:1.1.0"), &r);
+  BringToFront(splash);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  button(MOUSEEVENTF_LEFTDOWN);
+  Settle(500);
+  const bool stayed = IsWindowVisible(splash);
+  button(MOUSEEVENTF_LEFTUP);
+  return stayed ? WaitForOne(pid, L"VelmoraBar") : nullptr;
 }
 
 // A button on the bar's panel.

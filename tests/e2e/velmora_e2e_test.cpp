@@ -52,8 +52,28 @@ TEST_F(VelmoraE2E, TheBarStandsInTheWorkAreasCornerAndExitEndsTheProgram) {
   EXPECT_TRUE(GetWindowLongW(bar_, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_NEAR((work.right - outer.right) * 1440 / dpi, 50, 1440 / dpi);
   EXPECT_NEAR((work.bottom - outer.bottom) * 1440 / dpi, 385, 1440 / dpi);
+
+  // A viewer closed at 700, 300 remembers its place; the one still open at
+  // 退出 and the shared, never-shown one write nothing.
+  const wchar_t* const settings = L"Software\\Velmora\\Settings";
+  RegDeleteKeyW(HKEY_CURRENT_USER, settings);
+  e2e::Click(BarButton(bar_, L"抓"));
+  const HWND closed = WaitForOne(Pid(), L"VelmoraViewer");
+  ASSERT_NE(closed, nullptr);
+  e2e::Click(BarButton(bar_, L"抓"));
+  ASSERT_TRUE(WaitForCount(Pid(), L"VelmoraViewer", 2));
+  SetWindowPos(closed, nullptr, 700, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int viewerDpi = static_cast<int>(ui::WindowDpi(closed));
+  PostMessageW(closed, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitForCount(Pid(), L"VelmoraViewer", 1));
   Exit();
   EXPECT_TRUE(program_.WaitForExit(kDeadline));
+  for (const auto& [name, pixels] : {std::pair(L"MainLeft", 700), std::pair(L"MainTop", 300)}) {
+    wchar_t text[16] = L"";
+    DWORD size = sizeof text;
+    RegGetValueW(HKEY_CURRENT_USER, settings, name, RRF_RT_REG_SZ, nullptr, text, &size);
+    EXPECT_EQ(std::wstring(text), std::to_wstring(MulDiv(pixels, 1440, viewerDpi))) << name;  // 10500 at 96 DPI
+  }
 }
 
 // Esc closes only the bar; about's version label makes a new one; the

@@ -213,24 +213,26 @@ TEST(Viewer, ShowsOneReadOfTheScreenWithoutItselfTopMostBeyondTheLeftEdgeAndPans
   EXPECT_EQ(OpenViewerCount(), 0u);
 }
 
-TEST(Viewer, RightButtonSavesClosingRemembersThePlaceInTwipsUnlessMinimisedAndNothingLeaks) {
+TEST(Viewer, RightButtonSavesAndOnlyAViewerTheUserClosesUnminimisedRemembersItsPlaceInTwips) {
   const wchar_t* const names[] = {L"MainLeft", L"MainTop", L"MainWidth", L"MainHeight"};
   const int pixels[] = {100, 120, 500, 300};
-  for (const bool minimised : {false, true}) {
+  enum class Goes { Closed, ClosedMinimised, DestroyedAtTheEnd };
+  for (const Goes goes : {Goes::Closed, Goes::ClosedMinimised, Goes::DestroyedAtTheEnd}) {
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Velmora\\Settings");
     ViewerWindow* viewer = RunFullScreenCapture();
     RightClick(*viewer);
     EXPECT_EQ(viewer->SaveMenuCaption(), L"保存到: 《" + viewer->SaveName() + L"》");
     EXPECT_EQ(BmpFileSizeThenDelete(viewer->SaveName()), Size(viewer->Image().Width(), viewer->Image().Height()));
     SetWindowPos(viewer->Handle(), nullptr, 100, 120, 500, 300, SWP_NOZORDER);
-    if (minimised) ShowWindow(viewer->Handle(), SW_MINIMIZE);
+    if (goes == Goes::ClosedMinimised) ShowWindow(viewer->Handle(), SW_MINIMIZE);
     const UINT dpi = viewer->Dpi();
+    if (goes == Goes::DestroyedAtTheEnd) viewer->Destroy();  // as when the program ends
     CloseViewer(viewer);
     for (int i = 0; i < 4; ++i) {
       wchar_t text[16] = L"";
       DWORD size = sizeof text;
       RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora\\Settings", names[i], RRF_RT_REG_SZ, nullptr, text, &size);
-      EXPECT_EQ(text, minimised ? L"" : std::to_wstring(ui::PixelsToTwips(pixels[i], dpi))) << names[i];
+      EXPECT_EQ(text, goes != Goes::Closed ? L"" : std::to_wstring(ui::PixelsToTwips(pixels[i], dpi))) << names[i];
     }
   }
   // Many more leave no handles; the first rounds make the classes, the shared

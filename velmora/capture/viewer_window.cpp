@@ -161,9 +161,11 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       ResizePictureArea();
       return 0;
-    case WM_DESTROY:
+    case WM_CLOSE:
+      // Only a viewer the user closes remembers its place: not the shared,
+      // never-shown one, nor those still open when the program ends.
       WriteSettings();
-      return 0;
+      return Window::OnMessage(message, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the picture area covers the client area
     case WM_MOUSEWHEEL:  // from the focus, or passed up from the window under the pointer

@@ -1,6 +1,7 @@
 #include "velmora/info/brand_panel.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr UINT kLinkHover = WM_APP + 1;  // wParam: the label's id
+constexpr UINT kVersionClicked = WM_APP + 2;
 
 // The maker's other programs, all in the folder "Kelvo软件".
 constexpr const wchar_t* kProgramsText1 = L"Arcmeter\r\n圆、圆弧周长面积及板重\r\nChaincalc\r\n四行连续加减乘除";
@@ -30,6 +32,34 @@ LRESULT CALLBACK LinkLabel(HWND label, UINT message, WPARAM wParam, LPARAM lPara
     return TRUE;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(label, LinkLabel, 1);
+  }
+  return DefSubclassProc(label, message, wParam, lParam);
+}
+
+// The version label acts on a click, a press and a release on the label.
+// Acting on the press would close the window under the held button, and the
+// release would then go to whatever lies beneath.
+LRESULT CALLBACK VersionLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(label);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == label) {
+        ReleaseCapture();
+        RECT r{};
+        GetClientRect(label, &r);
+        // Posted: the window goes once the label has finished with the release.
+        if (PtInRect(&r, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+          PostMessageW(GetParent(label), kVersionClicked, 0, 0);
+        }
+      }
+      return 0;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(label, VersionLabel, 1);
+      break;
+    default: break;
   }
   return DefSubclassProc(label, message, wParam, lParam);
 }
@@ -86,6 +116,7 @@ void BrandWindow::CreateControls(const BrandLayout& l) {
     controls_.SetTextColor(id, kBlack);
     SetWindowSubclass(controls_.Get(id), LinkLabel, 1, 0);
   }
+  SetWindowSubclass(controls_.Get(kLblVersion), VersionLabel, 1, 0);
 }
 
 void BrandWindow::ShowBarAndClose() {
@@ -105,13 +136,15 @@ void BrandWindow::OnCommand(int id, int code, HWND) {
   // Failures to open a browser or a mail program are not reported.
   if (id == kLabWeb) ui::ShellOpen(Handle(), maker::kWebAddress);
   if (id == kLabEmail) ui::ShellOpen(Handle(), maker::kMailAddress);
-  if (id == kLblVersion) ShowBarAndClose();
 }
 
 LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kLinkHover:
       Hover(wParam == kLabWeb ? LinkHover::Over::Web : LinkHover::Over::Mail);
+      return 0;
+    case kVersionClicked:
+      ShowBarAndClose();
       return 0;
     case WM_MOUSEMOVE:
       Hover(LinkHover::Over::Background);

@@ -301,13 +301,15 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DRAWITEM:
       if (wParam == kDir1) {
-        dir1_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        // Under high contrast the list keeps the system's window colour.
+        dir1_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                   ui::HighContrastOn() ? GetSysColorBrush(COLOR_WINDOW) : listBrush_.get());
         return TRUE;
       }
       break;
     case WM_CTLCOLORLISTBOX: {
       const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id != kList1 && id != kList2 && id != kFile1) break;
+      if (id != kList1 && id != kList2 && id != kDir1 && id != kFile1) break;
       if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT), kListColour,
                                            listBrush_.get())) {
         return reinterpret_cast<LRESULT>(brush);

@@ -17,7 +17,7 @@ namespace {
 using Lines = std::vector<std::wstring>;
 using enum ListEncoding;
 
-TEST(WordListDecoder, EncodingByMarkThenStrictUtf8ElseCodePage936) {
+TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936OnATie) {
   // The code page's decoder (the system's, checked in process) only marks here.
   const auto codePage = [](std::string_view) { return std::wstring(L"<936>"); };
   const struct {
@@ -31,10 +31,20 @@ TEST(WordListDecoder, EncodingByMarkThenStrictUtf8ElseCodePage936) {
       {"\xEF\xBB\xBF", Utf8Bom, u""},  // the mark alone is no character
       {std::string("\xFF\xFE\x35\xD8\x00\xDC\x41", 7), Utf16LeBom, std::u16string{0xD835, 0xDC00, 0xFFFD}},
       {"\xEF\xBB\xBF" "a\xFF" "b\xE6\x9D", Utf8Bom, u"a\xFFFD" u"b\xFFFD\xFFFD"},
+      {"\xEF\xBB\xBF\xC3\x41\xE6\x9D\x41", Utf8Bom, u"\xFFFD" u"A\xFFFD\xFFFD" u"A"},
       {"Q345R\r\n\xE6\x9D\x90\xE6\x96\x99", Utf8, u"Q345R\r\n材料"},
       {"\xF0\x9D\x90\x80", Utf8, std::u16string{0xD835, 0xDC00}},
-      {"\xF4\x8F\xBF\xBF", Utf8, std::u16string{0xDBFF, 0xDFFF}},  // U+10FFFF, the last code point
+      {"\xF4\x8F\xBF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"\U0010FFFF材料"},  // the last code point
       {"SA-516 Gr.70", CodePage936, u"<936>"}, {"\xB7\xFB\xBA\xC5\r\n\xA1\xE6", CodePage936, u"<936>"},
+      // UTF-8 without a mark whose bytes are code page 936 too: as written.
+      {"\xCE\x91\r\n\xCE\x92\r\n\xCE\x93", Utf8, u"Α\r\nΒ\r\nΓ"}, {"na\xC3\xAFve caf\xC3\xA9", Utf8, u"naïve café"},
+      {"\xE2\x82\xAC" "5", Utf8, u"€5"}, {"\xE6\xB3\x95\xE5\x85\xB0", Utf8, u"法兰"},
+      {"\xCE\x91", Utf8, u"Α"}, {"\xCF\x89", Utf8, u"ω"}, {"caf\xC3\xA9", Utf8, u"café"}, {"\xF0\x90\x80\x80", Utf8, u"\U00010000"},
+      {"\xC2\xB0\xDF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"°\u07FF材料"},
+      {"\xE0\xA4\x85\xEF\xBC\x81\xE8\x80\x80", Utf8, u"\u0905！耀"},
+      {"\xC2\xB1", CodePage936, u"<936>"},  // ± or 卤: a tie reads as the code page
+      {"Q345R \xE5\x8E\x8B\xE5\x8A\x9B\xE5\xAE\xB9\xE5\x99\xA8\xE7\x94\xA8\xE9\x92\xA2\xE6\x9D\xBF", Utf8,
+       u"Q345R 压力容器用钢板"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.bytes));
@@ -42,9 +52,12 @@ TEST(WordListDecoder, EncodingByMarkThenStrictUtf8ElseCodePage936) {
     const std::wstring text = DecodeListBytes(row.bytes, codePage);
     EXPECT_EQ(std::u16string(text.begin(), text.end()), row.text);
   }
-  // Code-page-936 words (符号, 联通, 材料, Ω) and malformed sequences (overlong, surrogate,
-  // past U+10FFFF, no such lead, cut off, stray continuation, ASCII inside) are not UTF-8.
-  for (const char* bytes : {"\xB7\xFB\xBA\xC5", "\xC1\xAA\xCD\xA8", "\xB2\xC4\xC1\xCF", "\xA6\xB8", "\xC0\xAF",
+  // Code-page-936 words (符号, 联通, 材料, Ω, 压力容器, 法兰; 谢谢, 图纸, 水压 are UTF-8 лл, ͼֽ,
+  // ˮѹ) and malformed sequences (overlong, surrogate, past U+10FFFF, no such lead, cut
+  // off, stray continuation, ASCII inside) are not UTF-8.
+  for (const char* bytes : {"\xB7\xFB\xBA\xC5", "\xC1\xAA\xCD\xA8", "\xB2\xC4\xC1\xCF", "\xA6\xB8",
+                            "\xD1\xB9\xC1\xA6\xC8\xDD\xC6\xF7", "\xB7\xA8\xC0\xBC", "\xD0\xBB\xD0\xBB",
+                            "\xCD\xBC\xD6\xBD", "\xCB\xAE\xD1\xB9", "\xC0\xAF",
                             "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xE6\x9D",
                             "\xE6\x9D\x90\x80", "\xE6\x41\x90"}) {
     EXPECT_EQ(DetectListEncoding(bytes), CodePage936) << ::testing::PrintToString(std::string(bytes));
