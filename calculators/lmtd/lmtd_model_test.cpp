@@ -7,7 +7,7 @@ namespace {
 using lmtd::LmtdModel;
 using enum LmtdModel::Box;
 
-const std::wstring kInvalid(lmtd::kInvalidText);
+const std::wstring kInvalid = L"非法数据";
 
 std::vector<testsupport::BoxText> Typed(const wchar_t* inlet, const wchar_t* outlet, const wchar_t* medium) {
   return {{kInlet, inlet}, {kOutlet, outlet}, {kMedium, medium}};

@@ -41,6 +41,31 @@ TEST(BmpFormat, PlansOfEveryDepth) {
   EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
 }
 
+// The two headers field by field, little-endian, as the BMP format lays them out.
+TEST(BmpFormat, HeadersFieldByField) {
+  const struct { std::int64_t width, height; int bits; std::vector<std::uint32_t> fields; } rows[] = {
+      // size, reserved, pixel offset, info size, width, height, planes, depth, BI_RGB, image size, 96 DPI x2,
+      // colours used, colours important
+      {300, 300, 24, {270054, 0, 54, 40, 300, 300, 1, 24, 0, 270000, 3780, 3780, 0, 0}},
+      {9, 2, 8, {1102, 0, 1078, 40, 9, 2, 1, 8, 0, 24, 3780, 3780, 256, 0}},
+      {33, 2, 1, {78, 0, 62, 40, 33, 2, 1, 1, 0, 16, 3780, 3780, 2, 0}}};
+  constexpr std::size_t kBytes[] = {4, 4, 4, 4, 4, 4, 2, 2, 4, 4, 4, 4, 4, 4};
+  for (const auto& row : rows) {
+    std::vector<std::byte> out(54, std::byte{0xAA});
+    WriteBmpHeaders(PlanBmp(row.width, row.height, row.bits).value(), out);
+    std::vector<std::uint32_t> fields;
+    std::size_t at = 2;
+    for (const std::size_t bytes : kBytes) {
+      std::uint32_t value = 0;
+      for (std::size_t i = 0; i < bytes; ++i) value |= std::to_integer<std::uint32_t>(out[at + i]) << (8 * i);
+      fields.push_back(value);
+      at += bytes;
+    }
+    EXPECT_EQ(std::pair(char(out[0]), char(out[1])), std::pair('B', 'M'));
+    EXPECT_EQ(fields, row.fields) << row.bits;
+  }
+}
+
 TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
   for (const std::uint32_t width : {1u, 2u, 3u, 4u, 5u, 7u}) {
     const std::uint32_t height = 3, rowBytes = BmpRowBytes(width, 24);
