@@ -20,7 +20,7 @@ TEST(SplashClock, ClosesAtTheFirstTickWhoseSecondsPartIsPastFive) {
   }
 }
 
-// Each row's text grows as perPoint * size + fixed (in tenths of a point);
+// Each row's text grows as perPoint * size + fixed (in tenths of a point), exactly as high as its room;
 // the answer is what trying every size from the start down would give.
 TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
   const struct { int start, room, perPoint, fixed, size, atMost; } rows[] = {
@@ -31,12 +31,14 @@ TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
       {143, 500, 8, -300, 98, 6},  // growing faster than the size: the guess is low, steps up
       {143, 500, 5, 200, 58, 5},   // fits nowhere: the first size at or below 6 pt, untried
       {60, 1, 5, 0, 60, 0},        // at the floor already: taken as it is
+      {63, 1, 5, 0, 58, 1}, {66, 1, 5, 0, 56, 2},  // the next size down at or below 6 pt, or 6.1 pt tried first
+      {143, 0, 0, 1, 58, 2},       // no room at all: straight to the lowest size tried
       {143, 0, 0, 0, 143, 1},      // empty text fits anywhere
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.start << " into " << row.room);
     int measured = 0;
-    const int size = FittingFontSize(row.start, {row.room, 1000}, [&](int s) {
+    const int size = FittingFontSize(row.start, {row.room, 10}, [&](int s) {
       ++measured;
       return TextExtent{std::max(0, row.perPoint * s + row.fixed), 10};
     });
@@ -52,6 +54,7 @@ TEST(BrandTexts, VersionLabelsAndAddressesAsShown) {
   EXPECT_EQ(ShownWebAddress(L"https://www.example.com/"), L"www.example.com");
   EXPECT_EQ(ShownWebAddress(L"http://example.com/tools/"), L"example.com/tools/");
   EXPECT_EQ(ShownWebAddress(L"/"), L"/");
+  EXPECT_EQ(ShownWebAddress(L"http://q/"), L"q");
   EXPECT_EQ(ShownMailAddress(L"mailto:a@b.example"), L"a@b.example");
 }
 
