@@ -20,27 +20,30 @@ TEST(SplashClock, ClosesAtTheFirstTickWhoseSecondsPartIsPastFive) {
   }
 }
 
-// Each row's text grows as perPoint * size + fixed (in tenths of a point), exactly as high as its room;
+// Each row's text grows as perPoint * size + fixed (in tenths of a point) wide and a tenth of the size
+// high, into a room 14 high;
 // the answer is what trying every size from the start down would give.
 TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
   const struct { int start, room, perPoint, fixed, size, atMost; } rows[] = {
       {143, 1000, 5, 0, 143, 1},   // fits at once
       {143, 500, 5, 0, 98, 3},     // in proportion: the guess is right
-      {135, 400, 5, 0, 80, 4},     // the guess right on a size that just fits
+      {135, 400, 5, 0, 80, 3},     // the guess right on a size that just fits
       {143, 700, 4, 200, 123, 3},  // a fixed part: the guess is high, one step down
       {143, 500, 8, -300, 98, 6},  // growing faster than the size: the guess is low, steps up
       {143, 500, 5, 200, 58, 5},   // fits nowhere: the first size at or below 6 pt, untried
       {60, 1, 5, 0, 60, 0},        // at the floor already: taken as it is
       {63, 1, 5, 0, 58, 1}, {66, 1, 5, 0, 56, 2},  // the next size down at or below 6 pt, or 6.1 pt tried first
-      {143, 0, 0, 1, 58, 2},       // no room at all: straight to the lowest size tried
+      {143, 0, 0, 1, 58, 2}, {150, 0, 0, 1, 60, 2}, {71, 0, 0, 1, 56, 2},  // no room: straight to the lowest tried
+      {240, 2000, 5, 0, 145, 4},   // 24 pt too high: the height decides
+      {143, 700, 5, 0, 138, 2},    // one step down fits: the start is not measured again
       {143, 0, 0, 0, 143, 1},      // empty text fits anywhere
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.start << " into " << row.room);
     int measured = 0;
-    const int size = FittingFontSize(row.start, {row.room, 10}, [&](int s) {
+    const int size = FittingFontSize(row.start, {row.room, 14}, [&](int s) {
       ++measured;
-      return TextExtent{std::max(0, row.perPoint * s + row.fixed), 10};
+      return TextExtent{std::max(0, row.perPoint * s + row.fixed), s / 10};
     });
     EXPECT_EQ(size, row.size);
     EXPECT_LE(measured, row.atMost);
