@@ -176,6 +176,12 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
   ASSERT_EQ(plan.size(), 3u);
   EXPECT_EQ(plan[1].count, 4u);
   EXPECT_EQ(plan[1].events[2], (KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+  // Pairs at the ends of the surrogate ranges are one stroke each; a half without its partner is a stroke alone.
+  const std::wstring units{wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0xDBFF), wchar_t(0xDC00), L'x', wchar_t(0xDC00),
+                           wchar_t(0xD835), L'y'};
+  std::vector<std::size_t> counts;
+  for (const KeyStroke& stroke : KeystrokePlan(units)) counts.push_back(stroke.count);
+  EXPECT_EQ(counts, (std::vector<std::size_t>{4, 4, 2, 2, 2, 2}));
 }
 
 }  // namespace
