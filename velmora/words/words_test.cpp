@@ -161,7 +161,9 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
       {L"a\tb", u"a\tb", false}, {L"1\r\n2\n3\r4\n\r5", u"1\n2\n3\n4\n\n5", false},
       {std::wstring{L'a', 0x16, 0x08, 0x01, L'\0', 0x1B, 0x7F, L'b'}, u"ab", true},  // editing commands left out
       {std::wstring{wchar_t(0xDC00), L'x', wchar_t(0xD835)}, std::u16string{0xDC00, u'x', 0xD835}, true},
-      {L"", u"", true},
+      {L"", u"", true}, {std::wstring{wchar_t(0xFFFF)}, std::u16string{0xFFFF}, true},  // the last unit of one half
+      {sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xDBFF), wchar_t(0xDFFF)} : std::wstring{wchar_t(0x10FFFF)},
+       std::u16string{0xDBFF, 0xDFFF}, true},  // the last code point
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.text));
@@ -175,7 +177,8 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
   const auto plan = KeystrokePlan(L"a" + pair + L"b");
   ASSERT_EQ(plan.size(), 3u);
   EXPECT_EQ(plan[1].count, 4u);
-  EXPECT_EQ(plan[1].events[2], (KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+  EXPECT_EQ(std::pair(plan[1].events[0], plan[1].events[2]),
+            std::pair(KeyEvent{KeyEvent::Kind::Unicode, 0xD835, false}, KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
   // Pairs at the ends of the surrogate ranges are one stroke each; a half without its partner is a stroke alone.
   const std::wstring units{wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0xDBFF), wchar_t(0xDC00), L'x', wchar_t(0xDC00),
                            wchar_t(0xD835), L'y'};
