@@ -22,13 +22,13 @@ TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
     SCOPED_TRACE(::testing::PrintToString(row.description));
     EXPECT_EQ(ParseHotKeyDescription(row.description), row.parsed);
   }
-  EXPECT_EQ(ParseHotKeyAction(L"Add"), HotKeyAction::Add);
-  EXPECT_EQ(ParseHotKeyAction(L"Del"), HotKeyAction::Del);
-  EXPECT_EQ(ParseHotKeyAction(L"add"), HotKeyAction::Unknown);
+  EXPECT_EQ(std::tuple(ParseHotKeyAction(L"Add"), ParseHotKeyAction(L"Del"), ParseHotKeyAction(L"add")),
+            std::tuple(HotKeyAction::Add, HotKeyAction::Del, HotKeyAction::Unknown));
 }
 
 TEST(HotKeyRegistration, BothKeysAreRegisteredWithoutAutoRepeat) {
   ASSERT_EQ(std::size(kCaptureHotKeys), 2u);
+  EXPECT_EQ(std::pair(kCaptureHotKeys[0].id, kCaptureHotKeys[1].id), std::pair(1, 2));  // 1: the area, 2: the screen
   EXPECT_EQ(RegistrationOf(kCaptureHotKeys[0].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'C'}));
   EXPECT_EQ(RegistrationOf(kCaptureHotKeys[1].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'V'}));
 }
