@@ -17,6 +17,7 @@ TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
       {L"Alt+Ctrl,67", {0, 67}}, {L"ctrl+alt,67", {0, 67}}, {L"Ctrl+Alt ,67", {0, 67}}, {L",67", {0, 67}},
       {L"67", {0, 67}}, {L"", {0, 0}}, {L"Ctrl+Alt", {0, 0}}, {L"Ctrl, 86", {2, 86}}, {L"Ctrl,86abc", {2, 86}},
       {L"Ctrl,V", {2, 0}}, {L"Ctrl,86,67", {2, 86}}, {L"Ctrl,-86", {2, 0}}, {L"Ctrl,99999999999999999999", {2, 0}},
+      {L"Ctrl,90", {2, 90}}, {L"Ctrl,65535", {2, 65535}}, {L"Ctrl,65536", {2, 0}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.description));
