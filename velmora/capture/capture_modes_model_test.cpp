@@ -74,6 +74,7 @@ TEST(ContinuousCapture, LabelsSpotCaptionsAndACountThatOutlivesPausesAndReopenin
   EXPECT_EQ(ControlWindowSpot(1920, 1080, 160, 100, 96), (WindowSpot{1760, 1080 - 100 - 47}));  // 700 twips up
   EXPECT_EQ(ControlWindowSpot(3840, 2160, 320, 200, 192), (WindowSpot{3520, 2160 - 200 - 93}));
   EXPECT_EQ(ControlWindowSpot(1024, 768, 160, 100, 0).top, 768 - 100 - 47);
+  EXPECT_EQ(ControlWindowSpot(1920, 1080, 160, 100, 108).top, 1080 - 100 - 53);  // 52.5 pixels at 112.5 %
   ContinuousCaptureModel model;
   auto look = model.Toggle(L"-5");
   EXPECT_EQ(std::tuple(look.caption, look.buttonText, model.Interval()), std::tuple(L"抓屏中...", L"暂停", 0u));
