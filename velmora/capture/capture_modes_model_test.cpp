@@ -39,9 +39,12 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
     EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
   }
   EXPECT_FALSE(PickerModel().Release({1, 1}));
-  const PickerMetrics doubled = PickerMetrics::ForDpi(192), unknown = PickerMetrics::ForDpi(0);
-  EXPECT_EQ(std::tuple(doubled.readOutWidth, doubled.readOutHeight, doubled.readOutGap), std::tuple(140, 50, 4));
-  EXPECT_EQ(unknown.readOutWidth, 70);  // no DPI known: the usual screen
+  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 % and 250 %, halves rounded up; no DPI known: 96.
+  for (const auto& [dpi, width, height, gap] : {std::tuple(120u, 88, 31, 3), std::tuple(192u, 140, 50, 4),
+                                                std::tuple(240u, 175, 63, 5), std::tuple(0u, 70, 25, 2)}) {
+    const PickerMetrics m = PickerMetrics::ForDpi(dpi);
+    EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(width, height, gap)) << dpi;
+  }
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
