@@ -64,7 +64,7 @@ TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKe
 
 TEST(ShotInterval, WholeSecondsOfTheLeadingNumberNothingWhenNoneAndNeverPastTheTimersLongest) {
   const std::pair<const wchar_t*, std::uint32_t> rows[] = {
-      {L"10", 10000}, {L"2.9", 2000}, {L" 1 5s", 15000}, {L"3,5", 3000}, {L"1e1", 10000}, {L"&H10", 16000},
+      {L"10", 10000}, {L"1", 1000}, {L"2.9", 2000}, {L" 1 5s", 15000}, {L"3,5", 3000}, {L"1e1", 10000}, {L"&H10", 16000},
       {L"", 0}, {L"abc", 0}, {L"-", 0}, {L"0", 0}, {L"0.99", 0}, {L"-1", 0}, {L"-2.9", 0}, {L"-1e400", 0},
       {L"2147483", 2147483000}, {L"2147484", 0x7FFFFFFF}, {L"4294968", 0x7FFFFFFF}, {L"1e400", 0x7FFFFFFF}};
   for (const auto& [text, milliseconds] : rows) EXPECT_EQ(IntervalMilliseconds(text), milliseconds) << text;
