@@ -39,6 +39,8 @@ TEST(BmpFormat, PlansOfEveryDepth) {
               std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
   }
   EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
+  // A width or height is a signed 32-bit field: its largest value fits, one more does not.
+  EXPECT_TRUE(PlanBmp(INT32_MAX, 1, 1) && !PlanBmp(INT32_MAX + 1LL, 1, 1) && !PlanBmp(1, INT32_MAX + 1LL, 1));
 }
 
 // The two headers field by field, little-endian, as the BMP format lays them out.
@@ -77,6 +79,9 @@ TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
     PackRows32To24(pixels, width, height);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), pixels.begin())) << width;
   }
+  std::vector<std::byte> tooShort(24, std::byte{7});  // room for two packed rows of 4, not for the 32-bit ones
+  PackRows32To24(tooShort, 4, 2);
+  EXPECT_EQ(tooShort, std::vector<std::byte>(24, std::byte{7}));
 }
 
 TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
