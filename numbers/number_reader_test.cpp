@@ -27,7 +27,7 @@ TEST(NumberReader, ReadsTheLongestLeadingNumber) {
       {L"7ex", 7}, {L"1e2e3", 100},
       // Hexadecimal and octal whole numbers.
       {L"&HFF", 255}, {L"&hff", 255}, {L"&H1G", 1}, {L"&O17", 15}, {L"&o8", 0}, {L"&H19", 25}, {L"&h1a", 26},
-      {L"&HF:", 15}, {L"&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
+      {L"&HF:", 15}, {L"&o17", 15}, {L"2h", 2}, {L"&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
       // The range of a double: too large fails, too small is zero.
       {L"1e309", kFails}, {L"-2e308", kFails}, {L"0.5e400", kFails}, {L"1e99999999999999999999", kFails},
       {L"1e1000", kFails}, {L"2" + std::wstring(408, L'0') + L"e-100", kFails},
