@@ -24,6 +24,8 @@ TEST(Lmtd, ResultAfterEachSequenceOfEdits) {
       {"differences 100 and 500", Typed(L"200", L"600", L"100"), {{kResult, L"248.534"}}},
       {"differences 500 and 100", Typed(L"600", L"200", L"100"), {{kResult, L"248.534"}}},
       {"empty medium reads 0", Typed(L"950", L"550", L""), {{kResult, L"731.872"}}},
+      {"one degree at the outlet", Typed(L"950", L"550", L"549"), {{kResult, L"66.734"}}},
+      {"one degree at the inlet", Typed(L"550", L"950", L"549"), {{kResult, L"66.734"}}},
       {"medium equal to the outlet", Typed(L"950", L"550", L"550"), {{kResult, kInvalid}}},
       {"medium equal to the inlet", Typed(L"950", L"550", L"950"), {{kResult, kInvalid}}},
       {"medium above both", Typed(L"950", L"550", L"1000"), {{kResult, kInvalid}}},

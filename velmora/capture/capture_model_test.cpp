@@ -14,7 +14,8 @@ TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
       {{2008, 11, 5, 14, 3, 7}, TimeLayout::Separated, L"Kelvo抓屏20081105_140307.bmp"},
       {{2008, 11, 5, 14, 3, 7}, TimeLayout::Joined, L"Kelvo抓屏20081105140307.bmp"},
       {{2024, 1, 2, 0, 0, 0}, TimeLayout::Separated, L"Kelvo抓屏20240102_000000.bmp"},
-      {{987, 3, 4, 5, 6, 9}, TimeLayout::Joined, L"Kelvo抓屏09870304050609.bmp"}};
+      {{987, 3, 4, 5, 6, 9}, TimeLayout::Joined, L"Kelvo抓屏09870304050609.bmp"},
+      {{2008, 11, 5, 14, 3, -7}, TimeLayout::Joined, L"Kelvo抓屏20081105140300.bmp"}};  // a bad field shows zeros
   for (const auto& [time, layout, leaf] : rows) {
     EXPECT_EQ(CaptureFileName(time, layout), L"c:\\" + leaf);
     EXPECT_EQ(PathInFolder(L"C:\\me\\Pictures", CaptureFileName(time, layout)), L"C:\\me\\Pictures\\" + leaf);
