@@ -40,8 +40,7 @@ TEST(BmpFormat, PlansOfEveryDepth) {
               std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
   }
   EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
-  // A width or height is a signed 32-bit field: its largest value fits, one more does not.
-  EXPECT_TRUE(PlanBmp(INT32_MAX, 1, 1) && !PlanBmp(INT32_MAX + 1LL, 1, 1) && !PlanBmp(1, INT32_MAX + 1LL, 1));
+  EXPECT_TRUE(PlanBmp(INT32_MAX, 1, 1) && !PlanBmp(INT32_MAX + 1LL, 1, 1) && !PlanBmp(1, INT32_MAX + 1LL, 1));  // int32
 }
 
 // The two headers field by field, little-endian, as the BMP format lays them out.
@@ -57,12 +56,9 @@ TEST(BmpFormat, HeadersFieldByField) {
     std::vector<std::byte> out(54, std::byte{0xAA});
     WriteBmpHeaders(PlanBmp(row.width, row.height, row.bits).value(), out);
     std::vector<std::uint32_t> fields;
-    std::size_t at = 2;
-    for (const std::size_t bytes : kBytes) {
-      std::uint32_t value = 0;
-      for (std::size_t i = 0; i < bytes; ++i) value |= std::to_integer<std::uint32_t>(out[at + i]) << (8 * i);
-      fields.push_back(value);
-      at += bytes;
+    for (std::size_t at = 2, f = 0; f < std::size(kBytes); at += kBytes[f++]) {
+      fields.push_back(0);
+      for (std::size_t i = 0; i < kBytes[f]; ++i) fields.back() |= std::to_integer<std::uint32_t>(out[at + i]) << (8 * i);
     }
     EXPECT_EQ(std::pair(char(out[0]), char(out[1])), std::pair('B', 'M'));
     EXPECT_EQ(fields, row.fields) << row.bits;

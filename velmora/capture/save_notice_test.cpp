@@ -27,9 +27,7 @@ TEST(SaveNotice, EachWriteErrorHasItsReason) {
       {{32}, L"文件正被其他程序使用"}, {{39, 112}, L"磁盘空间不足"}, {{123}, L"文件名无效"}, {{8, 14}, L"内存不足"},
       {{4, 4242}, L"错误代码 "}};  // any other: its number
   for (const auto& [codes, reason] : rows) {
-    for (const unsigned long code : codes) {
-      EXPECT_EQ(WriteFailureReason(code), reason.back() == L' ' ? reason + std::to_wstring(code) : reason) << code;
-    }
+    for (const unsigned long c : codes) EXPECT_EQ(WriteFailureReason(c), reason.back() == L' ' ? reason + std::to_wstring(c) : reason);
   }
 }
 

@@ -34,8 +34,7 @@ TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
       {60, 1, 5, 0, 60, 0},        // at the floor already: taken as it is
       {63, 1, 5, 0, 58, 1}, {66, 1, 5, 0, 56, 2},  // the next size down at or below 6 pt, or 6.1 pt tried first
       {143, 0, 0, 1, 58, 2}, {150, 0, 0, 1, 60, 2}, {71, 0, 0, 1, 56, 2},  // no room: straight to the lowest tried
-      {240, 2000, 5, 0, 145, 4},   // 24 pt too high: the height decides
-      {143, 700, 5, 0, 138, 2},    // one step down fits: the start is not measured again
+      {240, 2000, 5, 0, 145, 4}, {143, 700, 5, 0, 138, 2},  // too high: the height decides; one step down fits
       {143, 0, 0, 0, 143, 1},      // empty text fits anywhere
   };
   for (const auto& row : rows) {

@@ -76,8 +76,8 @@ TEST(WordListLines, EveryLineEndEndsALineAndOnlyTheLimitCuts) {
   EXPECT_TRUE(over.truncated && over.lines.size() == 32767 && over.lines.back() == L"32767");
 }
 
-// Every list and folder as the bar reads it: menu, path under AppPath, element 1's
-// caption, what a click does (t types, a opens an address, f opens a folder).
+// Every list and folder as the bar reads it: menu, path under AppPath, element 1's caption, and for a
+// list what a click does (t types, a opens an address, f opens a folder); a folder opens with its backslash.
 TEST(WordListTable, EveryListAndFolderMenuInLoadOrder) {
   Lines lists, folders;
   for (const WordListInfo& l : WordLists()) {
@@ -85,31 +85,26 @@ TEST(WordListTable, EveryListAndFolderMenuInLoadOrder) {
                     L" " + L"taf"[static_cast<int>(l.click)]);
   }
   for (const FolderMenuInfo& m : FolderMenus()) {
-    folders.push_back(std::wstring(m.menuName) + L" " + std::wstring(m.listedFolder) + L" " +
-                      FolderEntryPath(L"C:\\V\\", m, L"a.pdf") + L" " + std::wstring(m.defaultCaption));
+    folders.push_back(std::wstring(m.menuName) + L" " + std::wstring(m.listedFolder) + L" " + std::wstring(m.defaultCaption));
+    EXPECT_EQ(FolderEntryPath(L"C:\\V\\", m, L"a.pdf"), L"C:\\V\\" + std::wstring(m.listedFolder) +
+                                                          (m.listedFolder.ends_with(L'\\') ? L"" : L"\\") + L"a.pdf");
   }
   EXPECT_EQ(lists, (Lines{
       L"mnuFuHaoText1 符号\\常用符号.txt 符号文字1 t", L"mnuFuHaoText2 符号\\标点符号.txt 符号文字2 t",
       L"mnuFuHaoText3 符号\\数字符号.txt 符号文字1 t", L"mnuFuHaoText4 符号\\罗马字母.txt 符号文字1 t",
       L"mnuFuHaoText5 符号\\希腊字母.txt 符号文字1 t", L"mnuFuHaoText6 符号\\其它.txt 符号文字1 t",
       L"mnuFuHaoOther 符号\\默认.txt 符号 t", L"mnuMaterialOther 材料\\默认.txt 材料1 t",
-      L"mnuGBText1 标准名\\GB基础标准.txt  t", L"mnuGBText2 标准名\\GB材料标准.txt  t",
-      L"mnuGBText3 标准名\\GB方法标准.txt  t", L"mnuGBText4 标准名\\GB工艺标准.txt  t", L"mnuGBText5 标准名\\GB其它.txt  t",
-      L"mnuJBText1 标准名\\JB基础标准.txt  t", L"mnuJBText2 标准名\\JB材料标准.txt  t",
-      L"mnuJBText3 标准名\\JB方法标准.txt  t", L"mnuJBText4 标准名\\JB工艺标准.txt  t", L"mnuJBText5 标准名\\JB其它.txt  t",
-      L"mnuHGText 标准名\\HG.txt  t", L"mnuUseText 标准名\\常用.txt  t", L"mnuBiaoZhunOtherText 标准名\\其它.txt  t",
-      L"mnuAsmeText 标准名\\ASME.txt  t", L"mnuPedText 标准名\\PED.txt  t", L"mnuSHText 标准名\\SH.txt  t",
-      L"mnuWebText 网址\\默认.txt 网址1 a", L"mnuDirText 目录\\默认.txt 目录1 f"}));
+      L"mnuGBText1 标准名\\GB基础标准.txt  t", L"mnuGBText2 标准名\\GB材料标准.txt  t", L"mnuGBText3 标准名\\GB方法标准.txt  t",
+      L"mnuGBText4 标准名\\GB工艺标准.txt  t", L"mnuGBText5 标准名\\GB其它.txt  t", L"mnuJBText1 标准名\\JB基础标准.txt  t",
+      L"mnuJBText2 标准名\\JB材料标准.txt  t", L"mnuJBText3 标准名\\JB方法标准.txt  t", L"mnuJBText4 标准名\\JB工艺标准.txt  t",
+      L"mnuJBText5 标准名\\JB其它.txt  t", L"mnuHGText 标准名\\HG.txt  t", L"mnuUseText 标准名\\常用.txt  t",
+      L"mnuBiaoZhunOtherText 标准名\\其它.txt  t", L"mnuAsmeText 标准名\\ASME.txt  t", L"mnuPedText 标准名\\PED.txt  t",
+      L"mnuSHText 标准名\\SH.txt  t", L"mnuWebText 网址\\默认.txt 网址1 a", L"mnuDirText 目录\\默认.txt 目录1 f"}));
   EXPECT_EQ(folders, (Lines{
-      L"mnuBook1 标准\\规程 C:\\V\\标准\\规程\\a.pdf ", L"mnuBook2 标准\\GB\\ C:\\V\\标准\\GB\\a.pdf ",
-      L"mnuBook3 标准\\JB\\ C:\\V\\标准\\JB\\a.pdf ", L"mnuBook4 标准\\HG\\ C:\\V\\标准\\HG\\a.pdf ",
-      L"mnuBook5 标准\\ASME\\ C:\\V\\标准\\ASME\\a.pdf ", L"mnuBook6 标准\\PED\\ C:\\V\\标准\\PED\\a.pdf ",
-      L"mnuBook7 标准\\SH C:\\V\\标准\\SH\\a.pdf ", L"mnuBook8 标准\\制图标准 C:\\V\\标准\\制图标准\\a.pdf ",
-      L"mnuBook9 标准\\其它 C:\\V\\标准\\其它\\a.pdf ", L"mnuMyText 公司\\ C:\\V\\公司\\a.pdf ",
-      L"mnuFileText 文档\\ C:\\V\\文档\\a.pdf 文档1",
-      L"mnuKelvoSoftDocText Kelvo软件说明文档\\ C:\\V\\Kelvo软件说明文档\\a.pdf 文档",
-      L"mnuKelvoSoftText Kelvo软件\\ C:\\V\\Kelvo软件\\a.pdf mnuKelvoSoft",
-      L"mnuSoftText 程序\\ C:\\V\\程序\\a.pdf 程序1", L"mnuGotoText 快捷方式\\ C:\\V\\快捷方式\\a.pdf 快捷方式1"}));
+      L"mnuBook1 标准\\规程 ", L"mnuBook2 标准\\GB\\ ", L"mnuBook3 标准\\JB\\ ", L"mnuBook4 标准\\HG\\ ", L"mnuBook5 标准\\ASME\\ ",
+      L"mnuBook6 标准\\PED\\ ", L"mnuBook7 标准\\SH ", L"mnuBook8 标准\\制图标准 ", L"mnuBook9 标准\\其它 ", L"mnuMyText 公司\\ ",
+      L"mnuFileText 文档\\ 文档1", L"mnuKelvoSoftDocText Kelvo软件说明文档\\ 文档", L"mnuKelvoSoftText Kelvo软件\\ mnuKelvoSoft",
+      L"mnuSoftText 程序\\ 程序1", L"mnuGotoText 快捷方式\\ 快捷方式1"}));
   // An empty folder's blank item opens the folder itself; a name that is no menu has no caption.
   EXPECT_EQ(FolderEntryPath(L"C:\\V\\", FolderMenus()[0], L""), L"C:\\V\\标准\\规程\\");
   EXPECT_EQ(std::tuple(DefaultCaption(L"mnuFuHaoText2"), DefaultCaption(L"mnuGotoText"), DefaultCaption(L"mnuSys")),
