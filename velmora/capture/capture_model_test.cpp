@@ -39,7 +39,7 @@ TEST(BmpFormat, PlansOfEveryDepth) {
     EXPECT_EQ(std::tuple(plan.rowBytes, plan.pixelOffset, plan.fileBytes),
               std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
   }
-  EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
+  EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32) || PlanBmp(1500000000, 1, 24));  // past 4 GB
   EXPECT_TRUE(PlanBmp(INT32_MAX, 1, 1) && !PlanBmp(INT32_MAX + 1LL, 1, 1) && !PlanBmp(1, INT32_MAX + 1LL, 1));  // int32
 }
 
