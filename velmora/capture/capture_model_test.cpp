@@ -46,8 +46,7 @@ TEST(BmpFormat, PlansOfEveryDepth) {
 // The two headers field by field, little-endian, as the BMP format lays them out.
 TEST(BmpFormat, HeadersFieldByField) {
   const struct { std::int64_t width, height; int bits; std::vector<std::uint32_t> fields; } rows[] = {
-      // size, reserved, pixel offset, info size, width, height, planes, depth, BI_RGB, image size, 96 DPI x2,
-      // colours used, colours important
+      // size, reserved, pixel offset, info size, width, height, planes, depth, BI_RGB, image, 96 DPI x2, colours x2
       {300, 300, 24, {270054, 0, 54, 40, 300, 300, 1, 24, 0, 270000, 3780, 3780, 0, 0}},
       {9, 2, 8, {1102, 0, 1078, 40, 9, 2, 1, 8, 0, 24, 3780, 3780, 256, 0}},
       {33, 2, 1, {78, 0, 62, 40, 33, 2, 1, 1, 0, 16, 3780, 3780, 2, 0}}};

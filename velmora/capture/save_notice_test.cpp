@@ -20,7 +20,6 @@ TEST(SaveNotice, SaysWhereTheFileWentOnlyWhenItIsNotTheRootOfC) {
             L"抓屏未保存：无法写入《" + kRoot + L"》(没有写入权限)；无法写入《" + kPictures + L"》(磁盘空间不足)");
 }
 
-// The reasons for the system's error codes of a failed write.
 TEST(SaveNotice, EachWriteErrorHasItsReason) {
   const std::pair<std::vector<unsigned long>, std::wstring> rows[] = {
       {{5}, L"没有写入权限"}, {{19}, L"磁盘写保护"}, {{2, 3, 15, 21}, L"找不到该驱动器或文件夹"},

@@ -50,14 +50,22 @@ TEST(FittingFontSize, TakesTheFirstSizeThatFitsMeasuringOnlyAFew) {
 }
 
 TEST(BrandTexts, VersionLabelsAndAddressesAsShown) {
-  EXPECT_EQ(SplashVersionText(L"1.1.0"), L"Ver:1.1.0");
-  EXPECT_EQ(SplashVersionText(L""), L"Ver:");  // no version resource: the prefix stays
-  EXPECT_EQ(HelpVersionText(L"1.1.0"), L"版本 1.1.0");
-  EXPECT_EQ(ShownWebAddress(L"https://www.example.com/"), L"www.example.com");
-  EXPECT_EQ(ShownWebAddress(L"http://example.com/tools/"), L"example.com/tools/");
-  EXPECT_EQ(ShownWebAddress(L"/"), L"/");
-  EXPECT_EQ(ShownWebAddress(L"http://q/"), L"q");
+  EXPECT_EQ(std::tuple(SplashVersionText(L"1.1.0"), SplashVersionText(L""), HelpVersionText(L"1.1.0")),
+            std::tuple(L"Ver:1.1.0", L"Ver:", L"版本 1.1.0"));  // no version resource: the prefix stays
+  EXPECT_EQ(std::tuple(ShownWebAddress(L"https://www.example.com/"), ShownWebAddress(L"http://example.com/tools/"),
+                       ShownWebAddress(L"/"), ShownWebAddress(L"http://q/")),
+            std::tuple(L"www.example.com", L"example.com/tools/", L"/", L"q"));
   EXPECT_EQ(ShownMailAddress(L"mailto:a@b.example"), L"a@b.example");
+}
+
+TEST(LinkHover, BlueUnderThePointerBlackOverTheBackground) {
+  LinkHover hover;
+  using O = LinkHover::Over;
+  for (const auto& [where, web, mail] : {std::tuple(O::Web, true, false), std::tuple(O::Mail, true, true),
+                                         std::tuple(O::Background, false, false), std::tuple(O::Mail, false, true)}) {
+    hover.Move(where);
+    EXPECT_EQ(std::pair(hover.WebBlue(), hover.MailBlue()), std::pair(web, mail));
+  }
 }
 
 TEST(HelpText, OpensWithTheSuiteAndEndsEveryLineWithCrLf) {
