@@ -115,7 +115,7 @@ TEST(MenuTree, EveryItemInPlaceWithItsCaptionVisibilityListAndCommand) {
       L"mnuGoto 快捷方式 [mnuGotoText(1)]", L"mnuSysSep6 -", L"mnuMy 公司资料 hidden [mnuMyText(1)]",
       L"mnuSysSep7 - hidden", L"mnuCap(1) 抓屏1-抓整个屏幕并显示Ctrl+Alt+V",
       L"mnuCap(2) 抓屏2 - 抓窗口存入粘贴板及C盘 Ctrl+Alt+C", L"mnuCap(3) 抓屏3 - 连抓", L"mnuSysSep8 -", L"mnuExit 退出"}));
-  EXPECT_EQ(ShownItems(tree.Root()).size(), 16u);  // element 1 of a list carries its default caption:
+  EXPECT_EQ(ShownItems(tree.Root()).size(), 16u);  // the shown ones; then element 1 with its default caption
   EXPECT_EQ(tree.Find(L"mnuFuHaoText2", 1)->caption, L"符号文字2");
   EXPECT_EQ(tree.Find(L"mnuNoSuchMenu"), nullptr);
 }
