@@ -26,14 +26,15 @@ TEST(NumberReader, ReadsTheLongestLeadingNumber) {
       {L"1e3", 1000}, {L"1E3", 1000}, {L"2.5d2", 250}, {L"2.5D-2", 0.025}, {L"4E+1", 40}, {L"7e", 7}, {L"7e+", 7},
       {L"7ex", 7}, {L"1e2e3", 100},
       // Hexadecimal and octal whole numbers.
-      {L"&HFF", 255}, {L"&hff", 255}, {L"&H1G", 1}, {L"&O17", 15}, {L"&o8", 0},
-      {L"&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
+      {L"&HFF", 255}, {L"&hff", 255}, {L"&H1G", 1}, {L"&O17", 15}, {L"&o8", 0}, {L"&H19", 25}, {L"&h1a", 26},
+      {L"&HF:", 15}, {L"&o17", 15}, {L"2h", 2}, {L"&H7FFFFFFFFFFFFFFF", 9223372036854775807.0},
       // The range of a double: too large fails, too small is zero.
       {L"1e309", kFails}, {L"-2e308", kFails}, {L"0.5e400", kFails}, {L"1e99999999999999999999", kFails},
+      {L"1e1000", kFails}, {L"2" + std::wstring(408, L'0') + L"e-100", kFails},
       {L"&H" + std::wstring(300, L'F'), kFails}, {L"1" + std::wstring(400, L'0'), kFails},
       {L"1.7976931348623157e308", 1.7976931348623157e308}, {L"1e-400", 0}, {L"123e-99999999999", 0},
-      {L"0." + std::wstring(400, L'0') + L"1", 0},
-      // Long inputs.
+      {L"0." + std::wstring(400, L'0') + L"1", 0}, {L"0." + std::wstring(400, L'0') + L"1e50", 0},
+      {L"0." + std::wstring(400, L'1') + L"e400", kFails},
       {std::wstring(100000, L'0') + L"42", 42}, {L"3" + std::wstring(100000, L' '), 3},
   };
   for (const auto& c : cases) {

@@ -7,7 +7,7 @@ namespace {
 using interpolation::InterpolationModel;
 using enum InterpolationModel::Box;
 
-const std::wstring kError(interpolation::kErrorText);
+const std::wstring kError = L"出错";
 
 // The five inputs typed in the window's order.
 std::vector<testsupport::BoxText> Typed(const wchar_t* x1, const wchar_t* y1, const wchar_t* x2, const wchar_t* y2,

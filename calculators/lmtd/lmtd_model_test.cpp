@@ -7,7 +7,7 @@ namespace {
 using lmtd::LmtdModel;
 using enum LmtdModel::Box;
 
-const std::wstring kInvalid(lmtd::kInvalidText);
+const std::wstring kInvalid = L"非法数据";
 
 std::vector<testsupport::BoxText> Typed(const wchar_t* inlet, const wchar_t* outlet, const wchar_t* medium) {
   return {{kInlet, inlet}, {kOutlet, outlet}, {kMedium, medium}};
@@ -24,11 +24,14 @@ TEST(Lmtd, ResultAfterEachSequenceOfEdits) {
       {"differences 100 and 500", Typed(L"200", L"600", L"100"), {{kResult, L"248.534"}}},
       {"differences 500 and 100", Typed(L"600", L"200", L"100"), {{kResult, L"248.534"}}},
       {"empty medium reads 0", Typed(L"950", L"550", L""), {{kResult, L"731.872"}}},
+      {"one degree at the outlet", Typed(L"950", L"550", L"549"), {{kResult, L"66.734"}}},
+      {"one degree at the inlet", Typed(L"550", L"950", L"549"), {{kResult, L"66.734"}}},
       {"medium equal to the outlet", Typed(L"950", L"550", L"550"), {{kResult, kInvalid}}},
       {"medium equal to the inlet", Typed(L"950", L"550", L"950"), {{kResult, kInvalid}}},
       {"medium above both", Typed(L"950", L"550", L"1000"), {{kResult, kInvalid}}},
       {"empty inlet", Typed(L"", L"550", L"204"), {{kResult, kInvalid}}},
       {"beyond the range", Typed(L"1e309", L"550", L"204"), {{kResult, kInvalid}}},
+      {"outlet beyond the range, medium below zero", Typed(L"950", L"1e309", L"-100"), {{kResult, kInvalid}}},
       {"differences overflow", Typed(L"1.7e308", L"-1.7e308", L"-1.7e308"), {{kResult, kInvalid}}},
       {"ratio overflows", Typed(L"1e308", L"1e-300", L"0"), {{kResult, kInvalid}}},
       {"the result box triggers nothing", {{kMedium, L"20"}, {kResult, L"typed"}}, {{kResult, L"typed"}}},

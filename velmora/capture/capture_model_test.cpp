@@ -16,7 +16,8 @@ TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
       {{2008, 11, 5, 14, 3, 7}, TimeLayout::Separated, L"Kelvo抓屏20081105_140307.bmp"},
       {{2008, 11, 5, 14, 3, 7}, TimeLayout::Joined, L"Kelvo抓屏20081105140307.bmp"},
       {{2024, 1, 2, 0, 0, 0}, TimeLayout::Separated, L"Kelvo抓屏20240102_000000.bmp"},
-      {{987, 3, 4, 5, 6, 9}, TimeLayout::Joined, L"Kelvo抓屏09870304050609.bmp"}};
+      {{987, 3, 4, 5, 6, 9}, TimeLayout::Joined, L"Kelvo抓屏09870304050609.bmp"},
+      {{2008, 11, 5, 14, 3, -7}, TimeLayout::Joined, L"Kelvo抓屏20081105140300.bmp"}};  // a bad field shows zeros
   for (const auto& [time, layout, leaf] : rows) {
     EXPECT_EQ(CaptureFileName(time, layout), L"c:\\" + leaf);
     EXPECT_EQ(PathInFolder(L"C:\\me\\Pictures", CaptureFileName(time, layout)), L"C:\\me\\Pictures\\" + leaf);
@@ -40,7 +41,29 @@ TEST(BmpFormat, PlansOfEveryDepth) {
     EXPECT_EQ(std::tuple(plan.rowBytes, plan.pixelOffset, plan.fileBytes),
               std::tuple(row.rowBytes, row.pixelOffset, row.pixelOffset + row.rowBytes * row.height));
   }
-  EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32));  // the last past 4 GB
+  EXPECT_FALSE(PlanBmp(-1, 5, 24) || PlanBmp(5, 5, 7) || PlanBmp(100000, 100000, 32) || PlanBmp(1500000000, 1, 24));  // past 4 GB
+  EXPECT_TRUE(PlanBmp(INT32_MAX, 1, 1) && !PlanBmp(INT32_MAX + 1LL, 1, 1) && !PlanBmp(1, INT32_MAX + 1LL, 1));  // int32
+}
+
+// The two headers field by field, little-endian, as the BMP format lays them out.
+TEST(BmpFormat, HeadersFieldByField) {
+  const struct { std::int64_t width, height; int bits; std::vector<std::uint32_t> fields; } rows[] = {
+      // size, reserved, pixel offset, info size, width, height, planes, depth, BI_RGB, image, 96 DPI x2, colours x2
+      {300, 300, 24, {270054, 0, 54, 40, 300, 300, 1, 24, 0, 270000, 3780, 3780, 0, 0}},
+      {9, 2, 8, {1102, 0, 1078, 40, 9, 2, 1, 8, 0, 24, 3780, 3780, 256, 0}},
+      {33, 2, 1, {78, 0, 62, 40, 33, 2, 1, 1, 0, 16, 3780, 3780, 2, 0}}};
+  constexpr std::size_t kBytes[] = {4, 4, 4, 4, 4, 4, 2, 2, 4, 4, 4, 4, 4, 4};
+  for (const auto& row : rows) {
+    std::vector<std::byte> out(54, std::byte{0xAA});
+    WriteBmpHeaders(PlanBmp(row.width, row.height, row.bits).value(), out);
+    std::vector<std::uint32_t> fields;
+    for (std::size_t at = 2, f = 0; f < std::size(kBytes); at += kBytes[f++]) {
+      fields.push_back(0);
+      for (std::size_t i = 0; i < kBytes[f]; ++i) fields.back() |= std::to_integer<std::uint32_t>(out[at + i]) << (8 * i);
+    }
+    EXPECT_EQ(std::pair(char(out[0]), char(out[1])), std::pair('B', 'M'));
+    EXPECT_EQ(fields, row.fields) << row.bits;
+  }
 }
 
 TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
@@ -54,6 +77,9 @@ TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
     PackRows32To24(pixels, width, height);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), pixels.begin())) << width;
   }
+  std::vector<std::byte> tooShort(24, std::byte{7});  // room for two packed rows of 4, not for the 32-bit ones
+  PackRows32To24(tooShort, 4, 2);
+  EXPECT_EQ(tooShort, std::vector<std::byte>(24, std::byte{7}));
 }
 
 // A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and

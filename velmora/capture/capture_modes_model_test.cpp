@@ -39,9 +39,12 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
     EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
   }
   EXPECT_FALSE(PickerModel().Release({1, 1}));
-  const PickerMetrics doubled = PickerMetrics::ForDpi(192), unknown = PickerMetrics::ForDpi(0);
-  EXPECT_EQ(std::tuple(doubled.readOutWidth, doubled.readOutHeight, doubled.readOutGap), std::tuple(140, 50, 4));
-  EXPECT_EQ(unknown.readOutWidth, 70);  // no DPI known: the usual screen
+  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 % and 250 %, halves rounded up; no DPI known: 96.
+  for (const auto& [dpi, width, height, gap] : {std::tuple(120u, 88, 31, 3), std::tuple(192u, 140, 50, 4),
+                                                std::tuple(240u, 175, 63, 5), std::tuple(0u, 70, 25, 2)}) {
+    const PickerMetrics m = PickerMetrics::ForDpi(dpi);
+    EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(width, height, gap)) << dpi;
+  }
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
@@ -54,14 +57,14 @@ TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKe
   EXPECT_TRUE(picker.Tick());  // a held button without movement still closes
   picker.Load();               // the shared picker opened again: idle, count kept
   EXPECT_EQ(std::pair(picker.CurrentState(), picker.IdleTicks()), std::pair(PickerModel::State::Idle, 11));
-  for (int i = 0; i < 70000; ++i) EXPECT_TRUE(picker.Tick());  // and never wraps
+  EXPECT_TRUE(picker.Tick());
   picker.Move({1, 1}, kNoButton);
   EXPECT_FALSE(picker.Tick());
 }
 
 TEST(ShotInterval, WholeSecondsOfTheLeadingNumberNothingWhenNoneAndNeverPastTheTimersLongest) {
   const std::pair<const wchar_t*, std::uint32_t> rows[] = {
-      {L"10", 10000}, {L"2.9", 2000}, {L" 1 5s", 15000}, {L"3,5", 3000}, {L"1e1", 10000}, {L"&H10", 16000},
+      {L"10", 10000}, {L"1", 1000}, {L"2.9", 2000}, {L" 1 5s", 15000}, {L"3,5", 3000}, {L"1e1", 10000}, {L"&H10", 16000},
       {L"", 0}, {L"abc", 0}, {L"-", 0}, {L"0", 0}, {L"0.99", 0}, {L"-1", 0}, {L"-2.9", 0}, {L"-1e400", 0},
       {L"2147483", 2147483000}, {L"2147484", 0x7FFFFFFF}, {L"4294968", 0x7FFFFFFF}, {L"1e400", 0x7FFFFFFF}};
   for (const auto& [text, milliseconds] : rows) EXPECT_EQ(IntervalMilliseconds(text), milliseconds) << text;
@@ -74,6 +77,7 @@ TEST(ContinuousCapture, LabelsSpotCaptionsAndACountThatOutlivesPausesAndReopenin
   EXPECT_EQ(ControlWindowSpot(1920, 1080, 160, 100, 96), (WindowSpot{1760, 1080 - 100 - 47}));  // 700 twips up
   EXPECT_EQ(ControlWindowSpot(3840, 2160, 320, 200, 192), (WindowSpot{3520, 2160 - 200 - 93}));
   EXPECT_EQ(ControlWindowSpot(1024, 768, 160, 100, 0).top, 768 - 100 - 47);
+  EXPECT_EQ(ControlWindowSpot(1920, 1080, 160, 100, 108).top, 1080 - 100 - 53);  // 52.5 pixels at 112.5 %
   ContinuousCaptureModel model;
   auto look = model.Toggle(L"-5");
   EXPECT_EQ(std::tuple(look.caption, look.buttonText, model.Interval()), std::tuple(L"抓屏中...", L"暂停", 0u));

@@ -20,6 +20,16 @@ TEST(SaveNotice, SaysWhereTheFileWentOnlyWhenItIsNotTheRootOfC) {
             L"抓屏未保存：无法写入《" + kRoot + L"》(没有写入权限)；无法写入《" + kPictures + L"》(磁盘空间不足)");
 }
 
+TEST(SaveNotice, EachWriteErrorHasItsReason) {
+  const std::pair<std::vector<unsigned long>, std::wstring> rows[] = {
+      {{5}, L"没有写入权限"}, {{19}, L"磁盘写保护"}, {{2, 3, 15, 21}, L"找不到该驱动器或文件夹"},
+      {{32}, L"文件正被其他程序使用"}, {{39, 112}, L"磁盘空间不足"}, {{123}, L"文件名无效"}, {{8, 14}, L"内存不足"},
+      {{4, 4242}, L"错误代码 "}};  // any other: its number
+  for (const auto& [codes, reason] : rows) {
+    for (const unsigned long c : codes) EXPECT_EQ(WriteFailureReason(c), reason.back() == L' ' ? reason + std::to_wstring(c) : reason);
+  }
+}
+
 TEST(SaveNotice, ASeriesTellsItsFolderAtTheFirstShotAndWhenTheFolderChanges) {
   struct Case {
     const char* step;
@@ -31,6 +41,8 @@ TEST(SaveNotice, ASeriesTellsItsFolderAtTheFirstShotAndWhenTheFolderChanges) {
       {"first shot of a run", In(kPictures), true, true},
       {"same folder", In(kPictures), false, false},
       {"another folder", In(kOther), false, true},
+      {"a folder one letter apart", In(L"D:\\图表\\Kelvo抓屏20261207101012.bmp"), false, true},
+      {"the same folder on another drive", In(L"E:\\图表\\Kelvo抓屏20261207101013.bmp"), false, true},
       {"back in the root of C:", InRoot(), false, false},
       {"away from the root again", In(kOther), false, true},
       {"failed", Nowhere(), false, true},

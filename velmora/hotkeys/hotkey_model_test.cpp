@@ -17,18 +17,19 @@ TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
       {L"Alt+Ctrl,67", {0, 67}}, {L"ctrl+alt,67", {0, 67}}, {L"Ctrl+Alt ,67", {0, 67}}, {L",67", {0, 67}},
       {L"67", {0, 67}}, {L"", {0, 0}}, {L"Ctrl+Alt", {0, 0}}, {L"Ctrl, 86", {2, 86}}, {L"Ctrl,86abc", {2, 86}},
       {L"Ctrl,V", {2, 0}}, {L"Ctrl,86,67", {2, 86}}, {L"Ctrl,-86", {2, 0}}, {L"Ctrl,99999999999999999999", {2, 0}},
+      {L"Ctrl,90", {2, 90}}, {L"Ctrl,65535", {2, 65535}}, {L"Ctrl,65536", {2, 0}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.description));
     EXPECT_EQ(ParseHotKeyDescription(row.description), row.parsed);
   }
-  EXPECT_EQ(ParseHotKeyAction(L"Add"), HotKeyAction::Add);
-  EXPECT_EQ(ParseHotKeyAction(L"Del"), HotKeyAction::Del);
-  EXPECT_EQ(ParseHotKeyAction(L"add"), HotKeyAction::Unknown);
+  EXPECT_EQ(std::tuple(ParseHotKeyAction(L"Add"), ParseHotKeyAction(L"Del"), ParseHotKeyAction(L"add")),
+            std::tuple(HotKeyAction::Add, HotKeyAction::Del, HotKeyAction::Unknown));
 }
 
 TEST(HotKeyRegistration, BothKeysAreRegisteredWithoutAutoRepeat) {
   ASSERT_EQ(std::size(kCaptureHotKeys), 2u);
+  EXPECT_EQ(std::pair(kCaptureHotKeys[0].id, kCaptureHotKeys[1].id), std::pair(1, 2));  // 1: the area, 2: the screen
   EXPECT_EQ(RegistrationOf(kCaptureHotKeys[0].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'C'}));
   EXPECT_EQ(RegistrationOf(kCaptureHotKeys[1].description), (HotKeyDescription{kModControl | kModAlt | kModNoRepeat, 'V'}));
 }

@@ -22,6 +22,7 @@ int FittingFontSize(int start, TextExtent room, const std::function<TextExtent(i
   const auto fits = [&](TextExtent e) { return e.width <= room.width && e.height <= room.height; };
   const TextExtent atStart = measure(start);
   if (fits(atStart)) return start;
+  if (start - kStep <= kFloor) return start - kStep;
   // The step where the text would just fit if it grew in proportion,
   // kept above the floor.
   const double scale = std::min(atStart.width > 0 ? static_cast<double>(room.width) / atStart.width : 1.0,

@@ -39,11 +39,15 @@ TEST(CutTitle, At127UnitsNeverHalfACharacter) {
       {L"", L""}, {std::wstring(126, L'a') + pair + L"b", std::wstring(126, L'a')},
       {std::wstring(125, L'a') + pair + L"b", std::wstring(125, L'a') + pair},
       {std::wstring(126, L'a') + wchar_t(0xD83D) + L"bc", std::wstring(126, L'a') + wchar_t(0xD83D)},
+      {std::wstring(126, L'a') + L"\xD800\xDC00", std::wstring(126, L'a')},  // pairs at the ends of the ranges
+      {std::wstring(126, L'a') + L"\xDBFF\xDFFF", std::wstring(126, L'a')},
+      {std::wstring(127, L'a') + L"\xDC00", std::wstring(127, L'a')},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.title.size());
     EXPECT_EQ(CutTitle(row.title), row.cut);
   }
+  EXPECT_EQ(std::pair(CutTitle(pair + L"x", 1), CutTitle(L"ab", 0)), std::pair(std::wstring(), std::wstring()));
 }
 
 TEST(FilePath, OneBackslashBetweenFolderAndName) {
@@ -60,7 +64,7 @@ TEST(Resize, ListsAndBarFollowTheWindowUntilASizeWouldTurnNegative) {
   const struct { int width, height; int list1Width, list1Height, file1Height, frame1Top; } rows[] = {
       {3000, 4000, wide.list1.width, 4000 - 1260, 4000 - 3840, 3000},  // too narrow for the sentences
       {3000, 600, wide.list1.width, wide.list1.height, wide.file1.height, -400},  // the bar's top still follows
-      {3245, 3840, 0, 3840 - 1260, 0, 2840},  // exactly zero is a size
+      {3245, 3840, 0, 3840 - 1260, 0, 2840}, {3245, 1260, 0, 0, wide.file1.height, 260},  // exactly zero is a size
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.height);

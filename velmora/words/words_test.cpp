@@ -10,6 +10,7 @@
 #include "velmora/words/typing_guard.h"
 #include "velmora/words/word_list_decoder.h"
 #include "velmora/words/word_list_lines.h"
+#include "velmora/words/word_list_table.h"
 
 namespace words {
 namespace {
@@ -89,6 +90,41 @@ TEST(WordListLines, EveryLineEndEndsALineAndOnlyTheLimitCuts) {
   EXPECT_TRUE(over.truncated && over.lines.size() == 32767 && over.lines.back() == L"32767");
 }
 
+// Every list and folder as the bar reads it: menu, path under AppPath, element 1's caption, and for a
+// list what a click does (t types, a opens an address, f opens a folder); a folder opens with its backslash.
+TEST(WordListTable, EveryListAndFolderMenuInLoadOrder) {
+  Lines lists, folders;
+  for (const WordListInfo& l : WordLists()) {
+    lists.push_back(std::wstring(l.menuName) + L" " + std::wstring(l.file) + L" " + std::wstring(l.defaultCaption) +
+                    L" " + L"taf"[static_cast<int>(l.click)]);
+  }
+  for (const FolderMenuInfo& m : FolderMenus()) {
+    folders.push_back(std::wstring(m.menuName) + L" " + std::wstring(m.listedFolder) + L" " + std::wstring(m.defaultCaption));
+    EXPECT_EQ(FolderEntryPath(L"C:\\V\\", m, L"a.pdf"), L"C:\\V\\" + std::wstring(m.listedFolder) +
+                                                          (m.listedFolder.ends_with(L'\\') ? L"" : L"\\") + L"a.pdf");
+  }
+  EXPECT_EQ(lists, (Lines{
+      L"mnuFuHaoText1 符号\\常用符号.txt 符号文字1 t", L"mnuFuHaoText2 符号\\标点符号.txt 符号文字2 t",
+      L"mnuFuHaoText3 符号\\数字符号.txt 符号文字1 t", L"mnuFuHaoText4 符号\\罗马字母.txt 符号文字1 t",
+      L"mnuFuHaoText5 符号\\希腊字母.txt 符号文字1 t", L"mnuFuHaoText6 符号\\其它.txt 符号文字1 t",
+      L"mnuFuHaoOther 符号\\默认.txt 符号 t", L"mnuMaterialOther 材料\\默认.txt 材料1 t",
+      L"mnuGBText1 标准名\\GB基础标准.txt  t", L"mnuGBText2 标准名\\GB材料标准.txt  t", L"mnuGBText3 标准名\\GB方法标准.txt  t",
+      L"mnuGBText4 标准名\\GB工艺标准.txt  t", L"mnuGBText5 标准名\\GB其它.txt  t", L"mnuJBText1 标准名\\JB基础标准.txt  t",
+      L"mnuJBText2 标准名\\JB材料标准.txt  t", L"mnuJBText3 标准名\\JB方法标准.txt  t", L"mnuJBText4 标准名\\JB工艺标准.txt  t",
+      L"mnuJBText5 标准名\\JB其它.txt  t", L"mnuHGText 标准名\\HG.txt  t", L"mnuUseText 标准名\\常用.txt  t",
+      L"mnuBiaoZhunOtherText 标准名\\其它.txt  t", L"mnuAsmeText 标准名\\ASME.txt  t", L"mnuPedText 标准名\\PED.txt  t",
+      L"mnuSHText 标准名\\SH.txt  t", L"mnuWebText 网址\\默认.txt 网址1 a", L"mnuDirText 目录\\默认.txt 目录1 f"}));
+  EXPECT_EQ(folders, (Lines{
+      L"mnuBook1 标准\\规程 ", L"mnuBook2 标准\\GB\\ ", L"mnuBook3 标准\\JB\\ ", L"mnuBook4 标准\\HG\\ ", L"mnuBook5 标准\\ASME\\ ",
+      L"mnuBook6 标准\\PED\\ ", L"mnuBook7 标准\\SH ", L"mnuBook8 标准\\制图标准 ", L"mnuBook9 标准\\其它 ", L"mnuMyText 公司\\ ",
+      L"mnuFileText 文档\\ 文档1", L"mnuKelvoSoftDocText Kelvo软件说明文档\\ 文档", L"mnuKelvoSoftText Kelvo软件\\ mnuKelvoSoft",
+      L"mnuSoftText 程序\\ 程序1", L"mnuGotoText 快捷方式\\ 快捷方式1"}));
+  // An empty folder's blank item opens the folder itself; a name that is no menu has no caption.
+  EXPECT_EQ(FolderEntryPath(L"C:\\V\\", FolderMenus()[0], L""), L"C:\\V\\标准\\规程\\");
+  EXPECT_EQ(std::tuple(DefaultCaption(L"mnuFuHaoText2"), DefaultCaption(L"mnuGotoText"), DefaultCaption(L"mnuSys")),
+            std::tuple(L"符号文字2", L"快捷方式1", L""));
+}
+
 TEST(ListMenu, EachLineIsOneItemWhoseClickHandsOnTheLineAsWritten) {
   using enum Ampersands;
   const struct { std::wstring line; Ampersands ampersands; std::wstring caption; bool separator; } rows[] = {
@@ -134,7 +170,9 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
       {L"a\tb", u"a\tb", false}, {L"1\r\n2\n3\r4\n\r5", u"1\n2\n3\n4\n\n5", false},
       {std::wstring{L'a', 0x16, 0x08, 0x01, L'\0', 0x1B, 0x7F, L'b'}, u"ab", true},  // editing commands left out
       {std::wstring{wchar_t(0xDC00), L'x', wchar_t(0xD835)}, std::u16string{0xDC00, u'x', 0xD835}, true},
-      {L"", u"", true},
+      {L"", u"", true}, {std::wstring{wchar_t(0xFFFF)}, std::u16string{0xFFFF}, true},  // the last unit of one half
+      {sizeof(wchar_t) == 2 ? std::wstring{wchar_t(0xDBFF), wchar_t(0xDFFF)} : std::wstring{wchar_t(0x10FFFF)},
+       std::u16string{0xDBFF, 0xDFFF}, true},  // the last code point
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.text));
@@ -148,7 +186,14 @@ TEST(KeystrokePlan, TextIsTypedLiterallyWithTabAndOneEnterPerLineEnd) {
   const auto plan = KeystrokePlan(L"a" + pair + L"b");
   ASSERT_EQ(plan.size(), 3u);
   EXPECT_EQ(plan[1].count, 4u);
-  EXPECT_EQ(plan[1].events[2], (KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+  EXPECT_EQ(std::pair(plan[1].events[0], plan[1].events[2]),
+            std::pair(KeyEvent{KeyEvent::Kind::Unicode, 0xD835, false}, KeyEvent{KeyEvent::Kind::Unicode, 0xDC00, false}));
+  // Pairs at the ends of the surrogate ranges are one stroke each; a half without its partner is a stroke alone.
+  const std::wstring units{wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0xDBFF), wchar_t(0xDC00), L'x', wchar_t(0xDC00),
+                           wchar_t(0xD835), L'y'};
+  std::vector<std::size_t> counts;
+  for (const KeyStroke& stroke : KeystrokePlan(units)) counts.push_back(stroke.count);
+  EXPECT_EQ(counts, (std::vector<std::size_t>{4, 4, 2, 2, 2, 2}));
 }
 
 TEST(TypingGuard, KeysAreWithheldOnlyFromAMorePrivilegedTarget) {
