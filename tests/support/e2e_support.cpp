@@ -191,14 +191,6 @@ void TypeText(const std::wstring& text) {
   Settle(50);
 }
 
-void ReplaceText(HWND edit, const std::wstring& text) {
-  Click(edit);
-  PressKey(VK_END);
-  PressKey(VK_HOME, true);
-  if (text.empty()) PressKey(VK_DELETE);
-  TypeText(text);
-}
-
 void Settle(int milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
   while (GetTickCount64() < end) {
@@ -273,43 +265,6 @@ void SetClipboardText(const std::wstring& text) {
   memcpy(GlobalLock(memory), text.c_str(), bytes);
   GlobalUnlock(memory);
   if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-}
-
-bool CopyFolder(const std::wstring& from, const std::wstring& to) {
-  if (!CreateDirectoryW(to.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return true;
-  bool copied = true;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    const std::wstring source = from + L"\\" + name, target = to + L"\\" + name;
-    copied &= (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CopyFolder(source, target)
-                                                                 : CopyFileW(source.c_str(), target.c_str(), FALSE) != 0;
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return copied;
-}
-
-void RemoveFolder(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveFolder(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace e2e

@@ -49,8 +49,6 @@ void ClickAt(POINT screen, bool right = false);
 void Click(HWND control, bool right = false);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void TypeText(const std::wstring& text);
-// Clicks a text box, selects all its text and types the replacement.
-void ReplaceText(HWND edit, const std::wstring& text);
 
 // Waits while the window's events run (lets typed keys arrive).
 void Settle(int milliseconds = 200);
@@ -63,10 +61,5 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::wstring& classNam
 // while another program holds it.
 std::wstring ClipboardText();
 void SetClipboardText(const std::wstring& text);
-
-// A copy of a folder tree (files and subfolders); false when any part failed.
-bool CopyFolder(const std::wstring& from, const std::wstring& to);
-// Removes a folder tree.
-void RemoveFolder(const std::wstring& folder);
 
 }  // namespace e2e

@@ -78,43 +78,12 @@ POINT ViewerWindow::ImagePosition() const {
   return {shown.left, shown.top};
 }
 
-// Image1 fills the area and is repainted as a whole without erasing, and a
-// zoomed view is drawn off screen first: nothing flickers, and zooming moves
-// and resizes no window.
+// Image1 fills the area and is repainted without erasing, each pixel once:
+// nothing flickers, and zooming moves and resizes no window.
 void ViewerWindow::ShowView() {
   if (!image1_.Exists()) return;
-  DrawZoomed();
   InvalidateRect(image1_.Handle(), nullptr, FALSE);
   UpdateWindow(image1_.Handle());
-}
-
-// A picture zoomed out is averaged down (HALFTONE); one zoomed in keeps
-// its pixels square and sharp (COLORONCOLOR), so small print stays legible.
-void ViewerWindow::DrawZoomed() {
-  const Picture& image = Image();
-  const Extent area = AreaExtent();
-  if (zoom_.OneToOne() || !image || area.width <= 0 || area.height <= 0) {
-    zoomed_.reset();
-    zoomedSize_ = {};
-    return;
-  }
-  const ui::WindowDc screen(image1_.Handle());
-  if (!zoomed_ || zoomedSize_.width != area.width || zoomedSize_.height != area.height) {
-    zoomed_.reset(CreateCompatibleBitmap(screen.get(), area.width, area.height));
-    zoomedSize_ = area;
-  }
-  if (!zoomed_) return;  // no memory for it: Image1 stays as it was
-  const ui::MemoryDc target(CreateCompatibleDC(screen.get())), source(CreateCompatibleDC(screen.get()));
-  const ui::SelectionGuard into(target.get(), zoomed_.get()), from(source.get(), image.Bitmap());
-  const PaletteSelection palette(target.get(), image.Palette());
-  const RECT whole{0, 0, area.width, area.height};
-  FillRect(target.get(), &whole, pic1_.BackgroundBrush());
-  const bool smooth = zoom_.Scale() < 1.0;
-  SetStretchBltMode(target.get(), smooth ? HALFTONE : COLORONCOLOR);
-  if (smooth) SetBrushOrgEx(target.get(), 0, 0, nullptr);  // HALFTONE leaves the brush origin to be set again
-  const ZoomSlice slice = zoom_.Visible(PictureExtent(), area);
-  StretchBlt(target.get(), slice.target.left, slice.target.top, slice.target.Width(), slice.target.Height(),
-             source.get(), slice.source.left, slice.source.top, slice.source.Width(), slice.source.Height(), SRCCOPY);
 }
 
 Extent ViewerWindow::AreaExtent() const { return PictureArea(OuterExtent(Handle()), Metrics()); }
@@ -184,7 +153,6 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ViewerWindow::OnDestroy() {
-  zoomed_.reset();
   image_.reset();  // the picture goes with the window (and with the last one showing it)
 }
 
@@ -246,12 +214,21 @@ void ViewerWindow::PaintImage() {
     RealizePalette(paint.dc());
   }
   if (!zoom_.OneToOne()) {
-    if (!zoomed_) {
-      FillRect(paint.dc(), &r, pic1_.BackgroundBrush());  // no memory for the zoomed view
-      return;
+    // Stretched straight onto the screen, so a zoomed view needs no copy of
+    // the picture. Zoomed out it is averaged down (HALFTONE); zoomed in its
+    // pixels stay square and sharp (COLORONCOLOR), so small print stays legible.
+    const ZoomSlice slice = zoom_.Visible(PictureExtent(), AreaExtent());
+    if (image) {
+      const ui::SelectionGuard selected(memory.get(), image.Bitmap());
+      const bool smooth = zoom_.Scale() < 1.0;
+      SetStretchBltMode(paint.dc(), smooth ? HALFTONE : COLORONCOLOR);
+      if (smooth) SetBrushOrgEx(paint.dc(), 0, 0, nullptr);  // HALFTONE leaves the brush origin to be set again
+      StretchBlt(paint.dc(), slice.target.left, slice.target.top, slice.target.Width(), slice.target.Height(),
+                 memory.get(), slice.source.left, slice.source.top, slice.source.Width(), slice.source.Height(),
+                 SRCCOPY);
+      ExcludeClipRect(paint.dc(), slice.target.left, slice.target.top, slice.target.right, slice.target.bottom);
     }
-    const ui::SelectionGuard selected(memory.get(), zoomed_.get());
-    BitBlt(paint.dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), r.left, r.top, SRCCOPY);
+    FillRect(paint.dc(), &r, pic1_.BackgroundBrush());
     return;
   }
   // 1:1: the picture straight from its bitmap, the area around it (if any)

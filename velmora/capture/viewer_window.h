@@ -49,7 +49,6 @@ class ViewerWindow : public ui::Window {
   void ResizePictureArea();
   void PaintImage();
   void ShowView();
-  void DrawZoomed();
   void PressImage(MouseButton button, Offset pointer);
   void MoveImage(Offset pointer, bool release);
   void WheelImage(int delta, POINT screenPoint);
@@ -77,10 +76,6 @@ class ViewerWindow : public ui::Window {
   SharedPicture image_;
   ZoomView zoom_;
   PanModel pan_;
-  // The zoomed picture as Image1 shows it, at the area's size; none at 1:1,
-  // where the picture itself is drawn.
-  ui::Bitmap zoomed_;
-  Extent zoomedSize_;
   std::wstring saveName_;
   std::wstring menuCaption_;
   SaveResult lastSave_;
