@@ -8,7 +8,8 @@
 # times the command as a whole and step by step from outside the capture
 # code. Each figure is the median of all its runs, (lowest-highest) beside it.
 #   VELMORA_AB_ROUNDS (3) rounds of VELMORA_AB_RUNS (7) captures per build
-#   and size; VELMORA_AB_STARTS (9) starts of each program.
+#   and size; VELMORA_AB_STARTS (9) starts of each program (0: none);
+#   VELMORA_AB_SIZES ("1920x1080 3840x2160") the screen sizes.
 # Not part of tools/test.
 set -u
 source "$(dirname "$0")/common.sh"
@@ -18,6 +19,7 @@ commit=$(git rev-parse --short "${1:-22351c9}^{commit}") || exit 1
 rounds=${VELMORA_AB_ROUNDS:-3}
 runs=${VELMORA_AB_RUNS:-7}
 starts=${VELMORA_AB_STARTS:-9}
+sizes=${VELMORA_AB_SIZES:-1920x1080 3840x2160}
 this=${VELMORA_BENCH_BUILD:-$VELMORA_ROOT/build/bench}
 ab=$VELMORA_ROOT/build/ab/$commit
 that=$ab/build
@@ -55,7 +57,7 @@ grep -q mode1_bench "$ab/src/bench/CMakeLists.txt" ||
   echo 'velmora_bench(mode1_bench SOURCES mode1_bench.cpp bench_stats.cpp LIBS velmora_capture)' >>"$ab/src/bench/CMakeLists.txt"
 build_tree "$ab/src" "$that" mode1_bench velmora velmora_data
 
-for size in 1920x1080 3840x2160; do
+for size in $sizes; do
   velmora_log "capture 1 at $size: $rounds rounds of $runs, by turns"
   velmora_start_xvfb "$size" || exit 1
   velmora_start_wine
@@ -69,7 +71,7 @@ for size in 1920x1080 3840x2160; do
       wine "$dir/bench-bin/mode1_bench.exe" "$runs" 2>/dev/null | tr -d '\r' | sed "s/^/$size.$side./" >>"$raw"
     done
   done
-  if [ "$size" = 1920x1080 ]; then
+  if [ "$size" = 1920x1080 ] && [ "$starts" -gt 0 ]; then
     velmora_log "start-up: $starts starts of each, by turns"
     wine "$this/bench-bin/startup_bench.exe" turns "$starts" \
       empty "$(winepath -w "$this/bench-bin/empty_window.exe")" VelmoraBenchFirst Click VelmoraBenchSecond \
@@ -93,7 +95,9 @@ stats() {
 }
 
 cell() {
-  printf '%-22s' "$(stats "$1" | awk '{ printf "%6.1f (%.1f-%.1f)", $1, $2, $3 }')"
+  local s
+  s=$(stats "$1" | awk '{ printf "%6.1f (%.1f-%.1f)", $1, $2, $3 }')
+  printf '%-22s' "${s:-     -}"
 }
 
 median() { stats "$1" | cut -d' ' -f1; }
@@ -125,7 +129,7 @@ echo "earlier: $commit; this: $(git rev-parse --short HEAD)$dirty"
 echo "load at start $load_at_start, at end $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "ms, median (lowest-highest) of $((rounds * runs)) captures per build and size, $starts starts per program"
 printf '%-44s %-22s %-22s %s\n' "figure" "earlier" "this" "this/earlier"
-for size in 1920x1080 3840x2160; do
+for size in $sizes; do
   row "[$size] capture 1 to the painted viewer" "$size." mode1_ms
   row "[$size] bare BitBlt of the screen" "$size." bare_blit_ms
   ratio_row "[$size] capture 1 vs bare BitBlt" "$size." mode1_ms bare_blit_ms 1.25
