@@ -122,6 +122,17 @@ ratio_row() {
   printf '%-44s %-22s %-22s %s\n' "$what" "$e" "$t" "target <=${target}x"
 }
 
+# The least capture 1 can take against its reference, for each build: a
+# bare read and a bare window, against the bare read alone.
+floor_row() {
+  local what=$1 prefix=$2 side out=()
+  for side in earlier this; do
+    out+=("$(awk -v b="$(median "${prefix}$side.bare_blit_ms")" -v w="$(median "${prefix}$side.bare_window_ms")" \
+      'BEGIN { if (b == "" || w == "" || b + 0 == 0) printf "-"; else printf "%.2fx", (b + w) / b }')")
+  done
+  printf '%-44s %-22s %-22s %s\n' "$what" "${out[0]}" "${out[1]}" "(the floor under Wine)"
+}
+
 dirty=$(git status --porcelain --untracked-files=no | grep -q . && echo " with uncommitted changes")
 echo
 echo "Velmora A/B, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo), $(wine --version 2>/dev/null)"
@@ -133,6 +144,8 @@ for size in $sizes; do
   row "[$size] capture 1 to the painted viewer" "$size." mode1_ms
   row "[$size] bare BitBlt of the screen" "$size." bare_blit_ms
   ratio_row "[$size] capture 1 vs bare BitBlt" "$size." mode1_ms bare_blit_ms 1.25
+  row "[$size] bare window made, shown, painted" "$size." bare_window_ms
+  floor_row "[$size] bare BitBlt + bare window vs BitBlt" "$size."
   row "  steps: compositor wait (the bar's commands)" "$size." step_compositor_wait_ms
   row "    the two viewer windows made" "$size." step_windows_made_ms
   row "    the monitors enumerated" "$size." step_monitors_ms
