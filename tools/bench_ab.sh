@@ -145,7 +145,7 @@ for size in $sizes; do
   row "[$size] bare BitBlt of the screen" "$size." bare_blit_ms
   ratio_row "[$size] capture 1 vs bare BitBlt" "$size." mode1_ms bare_blit_ms 1.25
   row "[$size] bare window made, shown, painted" "$size." bare_window_ms
-  floor_row "[$size] bare BitBlt + bare window vs BitBlt" "$size."
+  floor_row "[$size] floor: bare BitBlt + window vs BitBlt" "$size."
   row "  steps: compositor wait (the bar's commands)" "$size." step_compositor_wait_ms
   row "    the two viewer windows made" "$size." step_windows_made_ms
   row "    the monitors enumerated" "$size." step_monitors_ms
