@@ -22,20 +22,6 @@ constexpr int kRuns = 9;
 constexpr int kViewersAt[3] = {0, 10, 20};
 constexpr DWORD kMemoryPauseMs = 3000;
 
-// What any program must do at the least to hold the screen's pixels: one
-// screen-format bitmap, one block transfer, nothing else.
-void BareBlit(int width, int height) {
-  const HWND desktop = GetDesktopWindow();
-  const HDC screen = GetWindowDC(desktop);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  ReleaseDC(desktop, screen);
-  DeleteObject(bitmap);
-}
 
 void PlainWrite(const std::wstring& path, const std::vector<char>& bytes) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -198,8 +184,8 @@ int wmain(int argc, wchar_t** argv) {
   bench::Report("screen_width", width);
   bench::Report("screen_height", height);
 
-  BareBlit(width, height);  // warm-up: the first transfer maps the screen
-  bench::Report("bare_blit_ms", bench::MedianMs(kRuns, [&] { BareBlit(width, height); }));
+  bench::BareBlit(width, height);  // warm-up: the first transfer maps the screen
+  bench::Report("bare_blit_ms", bench::MedianMs(kRuns, [&] { bench::BareBlit(width, height); }));
   bench::Report("capture_screen_ms", bench::MedianMs(kRuns, [] { capture::CaptureScreen(); }));
 
   wchar_t temp[MAX_PATH]{};

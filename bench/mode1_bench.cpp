@@ -40,19 +40,6 @@ void PumpMessages() {
   }
 }
 
-// What any program must do at the least to hold the screen's pixels.
-void BareBlit(int width, int height) {
-  const HWND desktop = GetDesktopWindow();
-  const HDC screen = GetWindowDC(desktop);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  ReleaseDC(desktop, screen);
-  DeleteObject(bitmap);
-}
 
 // What any program must do at the least to show a picture it holds in a
 // window of its own: one plain top-most window of the viewer's size, shown
@@ -189,7 +176,7 @@ int wmain(int argc, wchar_t** argv) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   // Warm-up: the first transfer maps the screen, the first command makes the
   // shared viewer and loads what the window system loads once.
-  BareBlit(width, height);
+  bench::BareBlit(width, height);
   WholeCommand();
   capture::ViewerWindow shared;
   Steps(shared);
@@ -199,7 +186,7 @@ int wmain(int argc, wchar_t** argv) {
   ShownPicture() = picture.Bitmap();
   BareWindow({outer.right - outer.left, outer.bottom - outer.top});
   for (int i = 0; i < runs; ++i) {
-    Put("bare_blit_ms", bench::TimeMs([&] { BareBlit(width, height); }));
+    Put("bare_blit_ms", bench::TimeMs([&] { bench::BareBlit(width, height); }));
     Put("mode1_ms", WholeCommand());
     Steps(shared);
     Put("bare_window_ms", BareWindow({outer.right - outer.left, outer.bottom - outer.top}));
