@@ -83,4 +83,17 @@ void Report(const char* key, double value) {
   std::fflush(stdout);
 }
 
+void BareBlit(int width, int height) {
+  const HWND desktop = GetDesktopWindow();
+  const HDC screen = GetWindowDC(desktop);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(desktop, screen);
+  DeleteObject(bitmap);
+}
+
 }  // namespace bench

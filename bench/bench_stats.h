@@ -30,6 +30,10 @@ SIZE_T PrivateBytes(HANDLE process = nullptr);
 // its status file (0 on Windows itself or when unreadable).
 SIZE_T UnixAnonymousBytes(const std::wstring& process);
 
+// What any program must do at the least to hold the screen's pixels: one
+// screen-format bitmap, one block transfer of the whole screen, nothing else.
+void BareBlit(int width, int height);
+
 // Prints one "key value" line that tools/bench reads; for a median just
 // taken, also "key.min", "key.max" and "key.runs".
 void Report(const char* key, double value);

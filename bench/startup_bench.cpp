@@ -6,7 +6,7 @@
 //   startup_bench window PROGRAM.exe [runs]
 //   startup_bench clicked PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS [runs]
 //   startup_bench turns RUNS NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS
-//                            NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS
+//                            NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS ...
 #include <windows.h>
 
 #include <cstdio>
@@ -24,7 +24,8 @@ constexpr int kIdleMs = 3000;
 struct Search {
   DWORD pid;
   const wchar_t* className;
-  HWND found;
+  HWND made;   // a window of the class, shown or not
+  HWND found;  // a shown one
 };
 
 // CALLBACK (stdcall in a 32-bit build), which a lambda is not.
@@ -32,21 +33,24 @@ BOOL CALLBACK MatchVisible(HWND hwnd, LPARAM param) {
   auto* s = reinterpret_cast<Search*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(hwnd, &owner);
-  if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+  if (owner != s->pid) return TRUE;
   if (s->className && e2e::ClassOf(hwnd) != s->className) return TRUE;
+  if (!s->made) s->made = hwnd;
+  if (!IsWindowVisible(hwnd)) return TRUE;
   s->found = hwnd;
   return FALSE;
 }
 
-HWND VisibleWindowOf(DWORD pid, const wchar_t* className) {
-  Search search{pid, className, nullptr};
-  EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND WaitVisible(DWORD pid, const wchar_t* className, bench::Clock::time_point start) {
+// Waits for a shown window; `madeMs`, when given, gets the time from `start`
+// at which the window was first seen made (shown or not).
+HWND WaitVisible(DWORD pid, const wchar_t* className, bench::Clock::time_point start, double* madeMs = nullptr) {
+  bool made = false;
   while (bench::MillisecondsSince(start) < kDeadlineMs) {
-    if (const HWND hwnd = VisibleWindowOf(pid, className)) return hwnd;
+    Search search{pid, className, nullptr, nullptr};
+    EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
+    if (search.made && !made && madeMs) *madeMs = bench::MillisecondsSince(start);
+    made = made || search.made;
+    if (search.found) return search.found;
     Sleep(1);
   }
   return nullptr;
@@ -77,8 +81,8 @@ struct Flow {
 
 struct Run {
   double ms = -1;
-  double firstMs = 0;
-  double clickMs = 0;
+  double firstMadeMs = 0, firstMs = 0;
+  double clickMadeMs = 0, clickMs = 0;
   double privateBytes = 0;
 };
 
@@ -89,7 +93,7 @@ Run Measure(const std::wstring& path, const Flow& flow) {
   if (!program.Started()) return run;
   HWND ready = nullptr;
   if (!flow.label.empty()) {
-    const HWND first = WaitVisible(program.Id(), flow.firstClass.c_str(), start);
+    const HWND first = WaitVisible(program.Id(), flow.firstClass.c_str(), start, &run.firstMadeMs);
     run.firstMs = bench::MillisecondsSince(start);
     HWND label = nullptr;
     while (first && !label && bench::MillisecondsSince(start) < kDeadlineMs) {
@@ -98,7 +102,7 @@ Run Measure(const std::wstring& path, const Flow& flow) {
     }
     const auto click = bench::Clock::now();
     if (label) ClickNow(label);
-    ready = WaitVisible(program.Id(), flow.secondClass.c_str(), start);
+    ready = WaitVisible(program.Id(), flow.secondClass.c_str(), click, &run.clickMadeMs);
     run.clickMs = bench::MillisecondsSince(click);
   } else {
     ready = WaitVisible(program.Id(), nullptr, start);
@@ -116,7 +120,7 @@ Run Measure(const std::wstring& path, const Flow& flow) {
 struct Series {
   std::wstring path;
   Flow flow;
-  std::vector<double> times, firsts, clicks, memory;
+  std::vector<double> times, firstsMade, firsts, clicksMade, clicks, memory;
 
   void Add(const Run& run) {
     if (run.ms < 0) {
@@ -124,7 +128,9 @@ struct Series {
       return;
     }
     times.push_back(run.ms);
+    firstsMade.push_back(run.firstMadeMs);
     firsts.push_back(run.firstMs);
+    clicksMade.push_back(run.clickMadeMs);
     clicks.push_back(run.clickMs);
     memory.push_back(run.privateBytes);
   }
@@ -133,7 +139,9 @@ struct Series {
     const auto key = [&](const char* figure) { return (name.empty() ? "" : name + ".") + figure; };
     bench::Report(key("start_ms").c_str(), bench::Median(times));
     if (!flow.label.empty()) {
+      bench::Report(key("first_made_ms").c_str(), bench::Median(firstsMade));
       bench::Report(key("first_window_ms").c_str(), bench::Median(firsts));
+      bench::Report(key("click_to_second_made_ms").c_str(), bench::Median(clicksMade));
       bench::Report(key("click_to_second_ms").c_str(), bench::Median(clicks));
     }
     bench::Report(key("idle_private_bytes").c_str(), bench::Median(memory));
@@ -146,30 +154,34 @@ int Usage() {
   std::fwprintf(stderr, L"usage: startup_bench window PROGRAM.exe [runs]\n"
                         L"       startup_bench clicked PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS [runs]\n"
                         L"       startup_bench turns RUNS NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS\n"
-                        L"                                NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS\n");
+                        L"                                NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS ...\n");
   return 2;
 }
 
 }  // namespace
 
-// "turns" starts two programs by turns, each run of one beside a run of the
-// other, so that what else the machine does falls on both alike.
+// "turns" starts two or more programs by turns, each run of one beside a run
+// of the others, so that what else the machine does falls on all alike.
 int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argc > 1 ? argv[1] : L"";
-  if (mode == L"turns" && argc == 13) {
+  constexpr int kGroup = 5;  // NAME PROGRAM.exe FIRST-CLASS LABEL SECOND-CLASS
+  if (mode == L"turns" && argc >= 3 + 2 * kGroup && (argc - 3) % kGroup == 0) {
     const int runs = _wtoi(argv[2]);
-    Series pair[2] = {{argv[4], {argv[5], argv[6], argv[7]}}, {argv[9], {argv[10], argv[11], argv[12]}}};
-    for (Series& series : pair) Measure(series.path, series.flow);  // warm-up: the first start loads the system's files
+    std::vector<Series> programs;
+    for (int at = 3; at < argc; at += kGroup) {
+      programs.push_back({argv[at + 1], {argv[at + 2], argv[at + 3], argv[at + 4]}});
+    }
+    const int count = static_cast<int>(programs.size());
+    for (Series& series : programs) Measure(series.path, series.flow);  // warm-up: the first start loads the system's files
     for (int i = 0; i < runs; ++i) {
-      // Each takes the first turn in every other round.
-      for (int k = 0; k < 2; ++k) {
-        Series& series = pair[(i + k) % 2];
+      // Each takes the first turn in its share of the rounds.
+      for (int k = 0; k < count; ++k) {
+        Series& series = programs[(i + k) % count];
         series.Add(Measure(series.path, series.flow));
         Sleep(500);
       }
     }
-    pair[0].Report(Narrow(argv[3]));
-    pair[1].Report(Narrow(argv[8]));
+    for (int k = 0; k < count; ++k) programs[k].Report(Narrow(argv[3 + k * kGroup]));
     return 0;
   }
   const bool clicked = mode == L"clicked" && argc >= 6;

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "ui/com_apartment.h"
-#include "ui/os_functions.h"
 #include "ui/system.h"
 #include "ui/window.h"
 #include "velmora/app/app_path.h"
@@ -76,8 +75,10 @@ class Program {
     bar_->Show(SW_SHOW);
   }
 
+  // No wait here: a command chosen in the menu has already waited in the bar
+  // for the item's fade and the compositor, and the "抓" button and the hot
+  // keys leave no menu on screen to wait for.
   void Capture(int mode) {
-    ui::WaitForCompositor();
     switch (mode) {
       case 1: capture::RunFullScreenCapture(); break;
       case 2: capture::ShowSharedAreaPicker(); break;

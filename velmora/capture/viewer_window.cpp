@@ -122,7 +122,10 @@ void ViewerWindow::ResizePictureArea() {
   MoveWindow(pic1_.Handle(), 0, 0, area.width, area.height, TRUE);
   MoveWindow(image1_.Handle(), 0, 0, area.width, area.height, FALSE);
   zoom_.Refit(PictureExtent(), SeenExtent());
-  ShowView();
+  // Painted with the next messages: at the first showing the window system
+  // paints the newly shown window then anyway, and a paint here, while the
+  // window is being shown, would come twice.
+  if (image1_.Exists()) InvalidateRect(image1_.Handle(), nullptr, FALSE);
 }
 
 LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
