@@ -23,7 +23,12 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
     const char* system;
     const ui::NewerFunctions& f;
     bool found, foundShcore;
-  } cases[] = {{"this system", present, true, true}, {"Windows 8.1", windows81, false, true}, {"Windows 7", absent, false, false}};
+  } cases[] = {{"this system", present, true, true},
+               // What every program uses: on Windows 10 1703 and later
+               // (whose user32 Wine's resembles) the monitors' DPI too.
+               {"Windows 10 1703 and later", ui::SystemFunctions(), true, true},
+               {"Windows 8.1", windows81, false, true},
+               {"Windows 7", absent, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.system);
     const void* entries[] = {reinterpret_cast<void*>(c.f.getDpiForSystem),

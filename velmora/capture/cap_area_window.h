@@ -7,6 +7,7 @@
 // mouse movement it closes itself on the eleventh tick of a one-second clock.
 
 #include <string>
+#include <vector>
 
 #include "ui/handles.h"
 #include "ui/system.h"
@@ -52,10 +53,13 @@ class CapAreaWindow : public ui::Window {
   PickPoint PicturePoint(LPARAM lParam) const;
   // Where the client area's top-left corner lies in the frozen picture.
   POINT ClientInPicture() const;
-  void MakePromptFont();
+  void PlacePrompt(UINT dpi);
+  void MakePromptFont(UINT dpi);
+  void KeepCovering();
 
   PickerModel model_;
   Picture background_;
+  std::vector<Monitor> monitors_;
   ScreenRect covered_;  // the virtual screen the picture holds
   bool maximised_ = false;
   SaveResult lastSave_;

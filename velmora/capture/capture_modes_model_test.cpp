@@ -48,6 +48,24 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
+// Over a 100 % monitor left of a 150 % primary, bottoms aligned, the
+// picture beginning at the left monitor's left edge and the primary's top.
+TEST(Picker, TheReadOutBoxTakesTheDpiOfTheMonitorUnderThePress) {
+  const Monitor monitors[] = {{{-1280, 56, 0, 1080}, {}, 96}, {{0, 0, 1920, 1080}, {}, 144}};
+  const ScreenRect covered{-1280, 0, 1920, 1080};
+  const std::tuple<PickPoint, int, int, int> rows[] = {
+      {{100, 500}, 70, 25, 2}, {{1279, 500}, 70, 25, 2},  // on the left monitor, up to its last column
+      {{1280, 500}, 105, 38, 3},                          // the primary's first column
+      {{100, 10}, 70, 25, 2},                             // above the left one, where no monitor shows
+      {{1270, 20}, 105, 38, 3}};                          // there too, but nearer the primary
+  for (const auto& [at, width, height, gap] : rows) {
+    const PickerMetrics m = PickerMetricsAt(at, covered, monitors);
+    EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap, m.dpi),
+              std::tuple(width, height, gap, width == 70 ? 96u : 144u)) << at.x;
+  }
+  EXPECT_EQ(PickerMetricsAt({5, 5}, covered, {}).readOutWidth, 70);  // no monitor known: 96 DPI
+}
+
 TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKeepsTheCount) {
   PickerModel picker;
   for (int i = 0; i < 10; ++i) EXPECT_FALSE(picker.Tick());

@@ -89,6 +89,12 @@ TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks
   CapAreaWindow* picker = OpenNewAreaPicker();
   EXPECT_TRUE(PixelsOf(picker->Background().Bitmap(), width, height) == before);
   EXPECT_TRUE(IsZoomed(picker->Handle()) && IsWindowVisible(picker->txtPos()));
+  // A monitor of another DPI under its centre: it stays over the whole screen.
+  RECT suggested{100, 100, 400, 300}, placed;
+  SendMessageW(picker->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  GetWindowRect(picker->Handle(), &placed);
+  EXPECT_EQ(Size(placed.left, placed.top), Size(0, 0));
+  EXPECT_EQ(Size(placed.right, placed.bottom), Size(width, height));
   EXPECT_TRUE(KillTimer(picker->Handle(), CapAreaWindow::kIdleTimerId));  // its clock was running
   SendMessageW(picker->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));  // in the middle of a selection
   Ticks(*picker, 10);
