@@ -156,10 +156,10 @@ TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDi
             std::tuple(L"MainLeft", L"-1000", L"2400", L"7080", L"MainHeight", L"4620"));
   const std::wstring pictures = L"C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp";
   const std::pair<SaveResult, std::wstring> rows[] = {
-      {{true, pictures, {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {pictures, 0}}}, L"保存到: 《" + pictures + L"》"},
-      {{false, L"", {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}}},
+      {{true, pictures, {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {pictures, 0}}, {}}, L"保存到: 《" + pictures + L"》"},
+      {{false, L"", {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}}, {}},
        L"抓屏未保存：无法写入《c:\\a.bmp》(没有写入权限)；无法写入《P:\\a.bmp》(磁盘空间不足)"},
-      {{false, L"", {{L"c:\\a.bmp", 4242}}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
+      {{false, L"", {{L"c:\\a.bmp", 4242}}, {}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
       {{}, L"抓屏未保存：没有可保存的图像"}};
   for (const auto& [result, text] : rows) EXPECT_EQ(SaveMenuText(result), text);
 }
