@@ -175,3 +175,25 @@ TEST(SaveNotice, ATargetThatOutranksUsGetsNoKeysAndTheNoticeSaysToPaste) {
   SendMessageW(notice, WM_LBUTTONUP, 0, 0);  // a click closes it, opening nothing
   EXPECT_EQ(SaveNoticeHandle(), nullptr);
 }
+
+// The shell's wait for Explorer dispatches messages: a capture's notice shown
+// then takes the place of one already closed, and stays.
+TEST(SaveNotice, AClickClosesTheNoticeBeforeTheFolderOpensAndANoticeShownMeanwhileStays) {
+  const std::wstring root = L"c:\\Kelvo抓屏20261207101010.bmp", file = L"C:\\P\\Kelvo抓屏20261207101010.bmp";
+  std::wstring opened;
+  HWND during = nullptr;
+  SetSaveNoticeFolderOpener([&](const std::wstring& path) {
+    opened = path + (SaveNoticeHandle() ? L" with the notice open" : L"");
+    ShowNotice(L"第二个");
+    during = SaveNoticeHandle();
+  });
+  ShowSaveNotice({true, file, {{root, 5}, {file, 0}}, root});
+  const HWND first = SaveNoticeHandle();
+  SendMessageW(first, WM_LBUTTONUP, 0, 0);
+  SetSaveNoticeFolderOpener({});
+  EXPECT_EQ(opened, file);
+  EXPECT_FALSE(IsWindow(first));
+  ASSERT_TRUE(during && SaveNoticeHandle() == during);
+  EXPECT_EQ(ui::GetText(during), L"第二个");
+  SendMessageW(during, WM_LBUTTONUP, 0, 0);
+}
