@@ -1,6 +1,7 @@
 // Where an area pick went, told to the user: with the root of C: refusing
 // the file, the pick lands in the Pictures folder and a notice near the bar
-// names the file; a click on the notice opens Explorer there.
+// names the file; a click on the notice opens Explorer there. The keys typed
+// right after the pick go to the window the hot key was pressed in.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
@@ -72,6 +73,11 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   ASSERT_TRUE(program.Started());
   const HWND bar = BarByVersionClick(program.Id());
   ASSERT_NE(bar, nullptr);
+  const e2e::Program notepad(L"C:\\windows\\notepad.exe");
+  HWND pad = nullptr;
+  for (int i = 0; i < 200 && !(pad = FindWindowW(L"Notepad", nullptr)); ++i) e2e::Settle(100);
+  ASSERT_NE(pad, nullptr);
+  e2e::BringToFront(pad);
 
   e2e::PressKey('C', false, true, true);
   ASSERT_NE(WaitForOne(program.Id(), L"VelmoraCapArea"), nullptr);
@@ -85,7 +91,9 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   const std::wstring file = text.substr(std::wstring(L"抓屏已保存到：").size());
   EXPECT_NE(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << "the named file was written";
   EXPECT_TRUE(GetWindowLongW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_NE(GetForegroundWindow(), notice) << "the notice never takes the focus";
+  e2e::TypeText(L"typed after");
+  EXPECT_EQ(e2e::WaitForText(FindWindowExW(pad, nullptr, L"Edit", nullptr), L"typed after"), L"typed after");
+  EXPECT_EQ(GetForegroundWindow(), pad) << "in front again, and the notice never takes the focus";
   RECT n{}, b{};
   GetWindowRect(notice, &n);
   GetWindowRect(bar, &b);

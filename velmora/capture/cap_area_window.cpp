@@ -45,12 +45,13 @@ CapAreaWindow& SharedPicker() {
 
 CapAreaWindow::~CapAreaWindow() { Destroy(); }
 
-bool CapAreaWindow::Open() {
+bool CapAreaWindow::Open(HWND workedIn) {
   if (Exists()) {
     Show(maximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
     SetForegroundWindow(Handle());
     return true;
   }
+  keeper_.Remember(workedIn);
   const PhysicalPixelsScope physical;
   // Frozen before the window exists, so neither the picker nor its prompt
   // can be in the picture.
@@ -129,6 +130,9 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the frozen picture covers the whole window
+    case WM_CLOSE:
+      Close();
+      return 0;
     case WM_GETMINMAXINFO: {
       // Maximised means the whole screen, over the taskbar too, so that the
       // window's pixels line up with the screen's.
@@ -259,22 +263,27 @@ void CapAreaWindow::TakePick(const PickRect& rect) {
   model_.CaptureDone();
   copied_ = CopyPictureToClipboard(Handle(), picked);
   lastSave_ = SaveCapture(picked, CaptureFileName(TimeLayout::Joined));
-  Destroy();
+  Close();
   ShowSaveNotice(lastSave_);
 }
 
+void CapAreaWindow::Close() {
+  keeper_.GiveBack(Handle());
+  Destroy();
+}
+
 void CapAreaWindow::OnTimer(UINT_PTR id) {
-  if (id == kIdleTimerId && model_.Tick()) Destroy();
+  if (id == kIdleTimerId && model_.Tick()) Close();
 }
 
-CapAreaWindow* ShowSharedAreaPicker() {
+CapAreaWindow* ShowSharedAreaPicker(HWND workedIn) {
   CapAreaWindow& picker = SharedPicker();
-  return picker.Open() ? &picker : nullptr;
+  return picker.Open(workedIn) ? &picker : nullptr;
 }
 
-CapAreaWindow* OpenNewAreaPicker() {
+CapAreaWindow* OpenNewAreaPicker(HWND workedIn) {
   auto picker = std::make_unique<CapAreaWindow>();
-  picker->Open();
+  picker->Open(workedIn);
   return Pickers().Add(std::move(picker));
 }
 

@@ -1,0 +1,12 @@
+#include "velmora/capture/foreground_return.h"
+
+namespace capture {
+
+std::uintptr_t WindowToActivate(const ClosingWindow& c) {
+  // Only the active window passes the activation on as it closes.
+  const bool active = c.self != 0 && c.foreground == c.self;
+  if (!active || c.workedIn == 0 || c.workedIn == c.self || !c.workedInUsable) return 0;
+  return c.workedIn;
+}
+
+}  // namespace capture
