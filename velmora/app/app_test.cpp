@@ -67,6 +67,19 @@ TEST(BarDrag, LeftAndMiddleDragKeepingTheGrabbedPointRightOpensTheMenu) {
   }
 }
 
+// The bar (7) never becomes the target; while it is in front, the window
+// worked in is the last target, else whatever window is in front.
+TEST(ForegroundTracker, TheTargetAndTheWindowWorkedIn) {
+  ForegroundTracker tracker(7);
+  const std::tuple<std::uintptr_t, std::uintptr_t, std::uintptr_t> ticks[] = {
+      {7, 0, 0}, {40, 40, 40}, {7, 40, 40}, {0, 0, 0}, {52, 52, 52}, {7, 52, 52}};  // seen, target, worked in
+  for (const auto& [seen, target, workedIn] : ticks) {
+    tracker.Tick(seen);
+    EXPECT_EQ(std::pair(tracker.Target(), tracker.WorkedIn(seen)), std::pair(target, workedIn)) << seen;
+  }
+  EXPECT_EQ(tracker.WorkedIn(61), 61u);
+}
+
 // An item and everything under it as one line: control name (index), caption,
 // "hidden", and a head's children in brackets; element 1 of a list by its name.
 std::wstring Outline(const MenuItem& item) {

@@ -5,6 +5,7 @@
 #include "velmora/capture/bmp_format.h"
 #include "velmora/capture/capture_file_name.h"
 #include "velmora/capture/capture_room.h"
+#include "velmora/capture/foreground_return.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/screen_geometry.h"
 #include "velmora/capture/viewer_model.h"
@@ -148,6 +149,19 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
     const ViewerMetrics metrics = ViewerMetrics::ForDpi(dpi);
     EXPECT_EQ(std::pair(metrics.titleAllowance, metrics.centreLift), std::pair(allowance, lift)) << dpi;
   }
+}
+
+// A picker (5) closing, the user having worked in notepad (9).
+TEST(ForegroundReturn, TheWindowWorkedInTakesTheActivationBackOnlyFromTheActiveCaptureWindow) {
+  const std::pair<ClosingWindow, std::uintptr_t> rows[] = {
+      {{5, 5, 9, true}, 9},
+      {{5, 12, 9, true}, 0},   // the user went on to another window
+      {{5, 0, 9, true}, 0},    // nothing active
+      {{5, 5, 9, false}, 0},   // notepad closed, hidden or minimised
+      {{5, 5, 0, true}, 0},    // nothing was in front
+      {{5, 5, 5, true}, 0},    // the capture window itself was
+      {{0, 0, 9, true}, 0}};   // no window closing
+  for (const auto& [closing, activated] : rows) EXPECT_EQ(WindowToActivate(closing), activated) << closing.foreground;
 }
 
 TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDidNot) {

@@ -39,29 +39,34 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
     EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
   }
   EXPECT_FALSE(PickerModel().Release({1, 1}));
-  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 % and 250 %, halves rounded up; no DPI known: 96.
+  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 %, 250 % and 425 %, halves rounded up; no DPI known: 96.
   for (const auto& [dpi, width, height, gap] : {std::tuple(120u, 88, 31, 3), std::tuple(192u, 140, 50, 4),
-                                                std::tuple(240u, 175, 63, 5), std::tuple(0u, 70, 25, 2)}) {
+                                                std::tuple(240u, 175, 63, 5), std::tuple(408u, 298, 106, 9),
+                                                std::tuple(0u, 70, 25, 2)}) {
     const PickerMetrics m = PickerMetrics::ForDpi(dpi);
     EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(width, height, gap)) << dpi;
   }
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
-// Over a 100 % monitor left of a 150 % primary, bottoms aligned, the
-// picture beginning at the left monitor's left edge and the primary's top.
+// A 150 % primary, a 100 % monitor left of it, bottoms aligned, and a 125 %
+// one below that, listed first; the picture begins at the virtual screen's
+// top-left corner (-1280, 0).
 TEST(Picker, TheReadOutBoxTakesTheDpiOfTheMonitorUnderThePress) {
-  const Monitor monitors[] = {{{-1280, 56, 0, 1080}, {}, 96}, {{0, 0, 1920, 1080}, {}, 144}};
-  const ScreenRect covered{-1280, 0, 1920, 1080};
-  const std::tuple<PickPoint, int, int, int> rows[] = {
-      {{100, 500}, 70, 25, 2}, {{1279, 500}, 70, 25, 2},  // on the left monitor, up to its last column
-      {{1280, 500}, 105, 38, 3},                          // the primary's first column
-      {{100, 10}, 70, 25, 2},                             // above the left one, where no monitor shows
-      {{1270, 20}, 105, 38, 3}};                          // there too, but nearer the primary
-  for (const auto& [at, width, height, gap] : rows) {
+  const Monitor monitors[] = {
+      {{-1280, 1080, 0, 1800}, {}, 120}, {{0, 0, 1920, 1080}, {}, 144}, {{-1280, 56, 0, 1080}, {}, 96}};
+  const ScreenRect covered = VirtualScreen(monitors);
+  const std::tuple<PickPoint, unsigned, int, int, int> rows[] = {
+      {{100, 500}, 96, 70, 25, 2}, {{1279, 500}, 96, 70, 25, 2},  // the left one, to its last column
+      {{100, 1079}, 96, 70, 25, 2},                               // and its last row
+      {{1280, 500}, 144, 105, 38, 3},                             // the primary's first column
+      {{100, 1080}, 120, 88, 31, 3},
+      {{100, 10}, 96, 70, 25, 2},                                 // above the left one, where no monitor shows
+      {{1270, 20}, 144, 105, 38, 3}};                             // there too, but nearer the primary
+  for (const auto& [at, dpi, width, height, gap] : rows) {
     const PickerMetrics m = PickerMetricsAt(at, covered, monitors);
-    EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap, m.dpi),
-              std::tuple(width, height, gap, width == 70 ? 96u : 144u)) << at.x;
+    EXPECT_EQ(std::tuple(m.dpi, m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(dpi, width, height, gap))
+        << at.x << "," << at.y;
   }
   EXPECT_EQ(PickerMetricsAt({5, 5}, covered, {}).readOutWidth, 70);  // no monitor known: 96 DPI
 }

@@ -5,6 +5,7 @@
 #include "ui/system.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/full_screen_capture.h"
 #include "velmora/capture/hidden_helper.h"
 #include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/shot_window.h"
@@ -153,6 +154,25 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   EXPECT_EQ(marked, 12);  // none of them keeps the program running
   SetHiddenHelperMark({});
   click(W::kCmdClose);
+}
+
+// Each capture window, closed while active, puts the window worked in before
+// it opened in front again, not the top-most window of ours (the bar) next
+// in the z-order.
+TEST(CaptureWindows, ClosingHandsTheActivationBackToTheWindowWorkedIn) {
+  const TestWindow worked(RGB(10, 20, 30), {100, 100, 300, 200});
+  const TestWindow bar(RGB(255, 128, 128), {600, 500, 656, 519}, WS_POPUP);
+  SetWindowPos(bar.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const std::function<HWND()> opens[] = {[] { return RunFullScreenCapture()->Handle(); },
+                                         [] { return ShowContinuousCapture({})->Handle(); },
+                                         [] { return OpenNewAreaPicker()->Handle(); }};
+  for (const auto& open : opens) {
+    SetForegroundWindow(worked.Handle());
+    const HWND opened = open();
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == opened; }));
+    SendMessageW(opened, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(!IsWindow(opened) && WaitFor([&] { return GetForegroundWindow() == worked.Handle(); }));
+  }
 }
 
 // Where the window that would receive the keys outranks us, Windows would drop
