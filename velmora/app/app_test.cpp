@@ -67,17 +67,11 @@ TEST(BarDrag, LeftAndMiddleDragKeepingTheGrabbedPointRightOpensTheMenu) {
   }
 }
 
-// The bar (7) never becomes the target; while it is in front, the window
-// worked in is the last target, else whatever window is in front.
+// The bar (7) is never the target; in front, it gives the target as the window worked in.
 TEST(ForegroundTracker, TheTargetAndTheWindowWorkedIn) {
   ForegroundTracker tracker(7);
-  const std::tuple<std::uintptr_t, std::uintptr_t, std::uintptr_t> ticks[] = {
-      {7, 0, 0}, {40, 40, 40}, {7, 40, 40}, {0, 0, 0}, {52, 52, 52}, {7, 52, 52}};  // seen, target, worked in
-  for (const auto& [seen, target, workedIn] : ticks) {
-    tracker.Tick(seen);
-    EXPECT_EQ(std::pair(tracker.Target(), tracker.WorkedIn(seen)), std::pair(target, workedIn)) << seen;
-  }
-  EXPECT_EQ(tracker.WorkedIn(61), 61u);
+  for (const std::uintptr_t seen : {7u, 40u, 7u}) tracker.Tick(seen);
+  EXPECT_EQ(std::tuple(tracker.Target(), tracker.WorkedIn(7), tracker.WorkedIn(52)), std::tuple(40u, 40u, 52u));
 }
 
 // An item and everything under it as one line: control name (index), caption,

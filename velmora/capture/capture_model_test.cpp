@@ -151,16 +151,12 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
   }
 }
 
-// A picker (5) closing, the user having worked in notepad (9).
+// A picker (5) closing, notepad (9) worked in; then the user went on to another window, or nothing is
+// active; notepad closed, hidden or minimised; nothing was in front, or the picker was; none closes.
 TEST(ForegroundReturn, TheWindowWorkedInTakesTheActivationBackOnlyFromTheActiveCaptureWindow) {
   const std::pair<ClosingWindow, std::uintptr_t> rows[] = {
-      {{5, 5, 9, true}, 9},
-      {{5, 12, 9, true}, 0},   // the user went on to another window
-      {{5, 0, 9, true}, 0},    // nothing active
-      {{5, 5, 9, false}, 0},   // notepad closed, hidden or minimised
-      {{5, 5, 0, true}, 0},    // nothing was in front
-      {{5, 5, 5, true}, 0},    // the capture window itself was
-      {{0, 0, 9, true}, 0}};   // no window closing
+      {{5, 5, 9, true}, 9},  {{5, 12, 9, true}, 0}, {{5, 0, 9, true}, 0}, {{5, 5, 9, false}, 0},
+      {{5, 5, 0, true}, 0},  {{5, 5, 5, true}, 0},  {{0, 0, 9, true}, 0}};
   for (const auto& [closing, activated] : rows) EXPECT_EQ(WindowToActivate(closing), activated) << closing.foreground;
 }
 

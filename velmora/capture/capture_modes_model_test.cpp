@@ -49,26 +49,19 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
 }
 
-// A 150 % primary, a 100 % monitor left of it, bottoms aligned, and a 125 %
-// one below that, listed first; the picture begins at the virtual screen's
-// top-left corner (-1280, 0).
+// A 150 % primary, a 100 % one left of it and a 125 % one below that, listed first: to the
+// last column and row of each, and where no monitor shows, the nearest monitor's DPI.
 TEST(Picker, TheReadOutBoxTakesTheDpiOfTheMonitorUnderThePress) {
   const Monitor monitors[] = {
       {{-1280, 1080, 0, 1800}, {}, 120}, {{0, 0, 1920, 1080}, {}, 144}, {{-1280, 56, 0, 1080}, {}, 96}};
-  const ScreenRect covered = VirtualScreen(monitors);
-  const std::tuple<PickPoint, unsigned, int, int, int> rows[] = {
-      {{100, 500}, 96, 70, 25, 2}, {{1279, 500}, 96, 70, 25, 2},  // the left one, to its last column
-      {{100, 1079}, 96, 70, 25, 2},                               // and its last row
-      {{1280, 500}, 144, 105, 38, 3},                             // the primary's first column
-      {{100, 1080}, 120, 88, 31, 3},
-      {{100, 10}, 96, 70, 25, 2},                                 // above the left one, where no monitor shows
-      {{1270, 20}, 144, 105, 38, 3}};                             // there too, but nearer the primary
-  for (const auto& [at, dpi, width, height, gap] : rows) {
-    const PickerMetrics m = PickerMetricsAt(at, covered, monitors);
-    EXPECT_EQ(std::tuple(m.dpi, m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(dpi, width, height, gap))
-        << at.x << "," << at.y;
+  const std::pair<PickPoint, unsigned> rows[] = {{{100, 500}, 96},  {{1279, 500}, 96}, {{100, 1079}, 96},
+                                                 {{1280, 500}, 144}, {{100, 1080}, 120}, {{100, 10}, 96},
+                                                 {{1270, 20}, 144}};
+  for (const auto& [at, dpi] : rows) {
+    const PickerMetrics m = PickerMetricsAt(at, VirtualScreen(monitors), monitors);
+    EXPECT_EQ(std::pair(m.dpi, m.readOutWidth), std::pair(dpi, PickerMetrics::ForDpi(dpi).readOutWidth)) << at.x;
   }
-  EXPECT_EQ(PickerMetricsAt({5, 5}, covered, {}).readOutWidth, 70);  // no monitor known: 96 DPI
+  EXPECT_EQ(PickerMetricsAt({5, 5}, {}, {}).dpi, 96u);  // no monitor known
 }
 
 TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKeepsTheCount) {

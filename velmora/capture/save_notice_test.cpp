@@ -14,8 +14,7 @@ SaveResult In(const std::wstring& path) { return {true, path, {{kRoot, 5}, {path
 SaveResult Nowhere() { return {false, L"", {{kRoot, 5}, {kPictures, 112}}, kRoot}; }
 
 TEST(SaveNotice, SaysWhereTheFileWentOnlyWhenItIsNotTheRootOfC) {
-  EXPECT_FALSE(SaveNoticeText(InRoot()));
-  EXPECT_FALSE(SaveNoticeText({true, kRoot, {{kPictures, 5}, {kRoot, 0}}, kRoot}));  // the root, tried second
+  EXPECT_FALSE(SaveNoticeText(InRoot()) || SaveNoticeText({true, kRoot, {{kPictures, 5}, {kRoot, 0}}, kRoot}));
   EXPECT_EQ(SaveNoticeText(In(kPictures)), L"抓屏已保存到：" + kPictures);
   EXPECT_EQ(SaveNoticeText({true, kPictures, {{kPictures, 0}}, kRoot}), L"抓屏已保存到：" + kPictures);  // tried first
   EXPECT_EQ(SaveNoticeText(Nowhere()),
@@ -24,12 +23,11 @@ TEST(SaveNotice, SaysWhereTheFileWentOnlyWhenItIsNotTheRootOfC) {
 
 TEST(SavePlaces, ThePlaceThatTookTheLastCaptureFirstThenTheUsualOrder) {
   using P = SavePlace;
-  const std::pair<std::optional<P>, std::vector<P>> rows[] = {
-      {std::nullopt, {P::Root, P::Pictures, P::LocalData}}, {P::Pictures, {P::Pictures, P::Root, P::LocalData}},
-      {P::LocalData, {P::LocalData, P::Root, P::Pictures}}, {P::Root, {P::Root, P::Pictures, P::LocalData}}};
-  SavePlaces places;
-  for (const auto& [took, order] : rows) {
-    if (took) places.Took(*took);
+  SavePlaces places;  // none took one yet, then each in turn
+  EXPECT_EQ(places.Order(), (std::vector{P::Root, P::Pictures, P::LocalData}));
+  for (const auto& order : {std::vector{P::Pictures, P::Root, P::LocalData}, std::vector{P::LocalData, P::Root, P::Pictures},
+                            std::vector{P::Root, P::Pictures, P::LocalData}}) {
+    places.Took(order.front());
     EXPECT_EQ(places.Order(), order);
   }
 }
