@@ -150,10 +150,11 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_DPICHANGED:
-      // Sent when the picker's centre lies on a monitor of another DPI than
-      // the one it was made at. The suggested rectangle would shrink it onto
-      // that monitor and leave the others live; "WM_DPICHANGED message"
-      // leaves the new place to the window, and the picker's is over every
+      // Sent when the picker is made, or its centre lies, on a monitor of
+      // another DPI. The suggested rectangle ("WM_DPICHANGED message") keeps
+      // a window's size against what else the new monitor shows; here it
+      // would shrink the picker onto that monitor and leave the others live.
+      // The picker's pixels are the screen's own, so it stays over every
       // monitor, lined up with its picture.
       KeepCovering();
       if (model_.CurrentState() == PickerModel::State::Idle) PlacePrompt(HIWORD(wParam));
