@@ -44,13 +44,10 @@ NewerFunctions::NewerFunctions(HMODULE user32, HMODULE shcore) {
 
 const NewerFunctions& SystemFunctions() {
   // user32 stays loaded for the life of every program that has a window;
-  // shcore, where there is one, stays loaded from here on. Windows 10 1703
-  // and later need nothing of shcore, so it is loaded only before that.
-  static const NewerFunctions functions = [] {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const bool current = GetProcAddress(user32, "SetProcessDpiAwarenessContext") != nullptr;
-    return NewerFunctions(user32, current ? nullptr : LoadSystemLibrary(L"shcore.dll"));
-  }();
+  // shcore, where there is one (8.1 and later), stays loaded from here on.
+  // user32 has no call for a monitor's DPI even on Windows 10 1703 and
+  // later, so shcore's GetDpiForMonitor is the only source there too.
+  static const NewerFunctions functions(GetModuleHandleW(L"user32.dll"), LoadSystemLibrary(L"shcore.dll"));
   return functions;
 }
 

@@ -43,7 +43,8 @@ class Program {
     services_.unregisterHotKeys = hotkeys::UnregisterCaptureHotKeys;
     // Ctrl+Alt+C opens a picker of its own at every press; the menu's
     // command 2 reuses the shared one.
-    hotkeys::SetHotKeyHandlers({[] { capture::OpenNewAreaPicker(); }, [] { capture::RunFullScreenCapture(); }});
+    hotkeys::SetHotKeyHandlers({[this] { capture::OpenNewAreaPicker(WindowWorkedIn()); },
+                                [this] { capture::RunFullScreenCapture(WindowWorkedIn()); }});
     // The never-shown viewer and the shot windows do not keep the program
     // running once the user has closed every window they can see.
     capture::SetHiddenHelperMark(MarkHelperWindow);
@@ -75,17 +76,22 @@ class Program {
     bar_->Show(SW_SHOW);
   }
 
+  // Where the keys go once a capture window closes: the window in front,
+  // or the one the user worked in before a click on the bar.
+  HWND WindowWorkedIn() const { return bar_ && bar_->Exists() ? bar_->WindowWorkedIn() : nullptr; }
+
   // No wait here: a command chosen in the menu has already waited in the bar
   // for the item's fade and the compositor, and the "抓" button and the hot
   // keys leave no menu on screen to wait for.
   void Capture(int mode) {
+    const HWND workedIn = WindowWorkedIn();
     switch (mode) {
-      case 1: capture::RunFullScreenCapture(); break;
-      case 2: capture::ShowSharedAreaPicker(); break;
+      case 1: capture::RunFullScreenCapture(workedIn); break;
+      case 2: capture::ShowSharedAreaPicker(workedIn); break;
       case 3:
         // A shot hides the bar and shows it again, but never brings back a
         // bar the user has closed.
-        capture::ShowContinuousCapture({[this] { SetBarShown(false); }, [this] { SetBarShown(true); }});
+        capture::ShowContinuousCapture({[this] { SetBarShown(false); }, [this] { SetBarShown(true); }}, workedIn);
         break;
       default: break;
     }

@@ -1,8 +1,8 @@
 // Where an area pick went, told to the user: with the root of C: refusing
 // the file, the pick lands in the Pictures folder and a notice near the bar
-// names the file; a click on the notice opens Explorer there.
+// names the file; a click on the notice opens Explorer there. The keys typed
+// right after the pick go to the window the hot key was pressed in.
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -43,24 +43,14 @@ class RootOfCRefuses {
   std::vector<std::wstring> blocked_;
 };
 
-std::wstring PicturesFolder() {
-  PWSTR path = nullptr;
-  std::wstring folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path))) folder = path;
-  CoTaskMemFree(path);
-  return folder;
-}
-
 // A left-button drag with real mouse events, through a point half way.
 void Drag(POINT from, POINT to) {
-  const POINT path[] = {from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to};
-  for (std::size_t i = 0; i < std::size(path); ++i) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(path[i].x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(path[i].y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : 0) |
-                    (i + 1 == std::size(path) ? MOUSEEVENTF_LEFTUP : 0);
+  const struct { POINT at; DWORD button; } steps[] = {
+      {from, MOUSEEVENTF_LEFTDOWN}, {{(from.x + to.x) / 2, (from.y + to.y) / 2}, 0}, {to, MOUSEEVENTF_LEFTUP}};
+  for (const auto& step : steps) {
+    INPUT in{.type = INPUT_MOUSE, .mi = {.dx = MulDiv(step.at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+                                         .dy = MulDiv(step.at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
+                                         .dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | step.button}};
     SendInput(1, &in, sizeof in);
     e2e::Settle(300);
   }
@@ -72,6 +62,10 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   ASSERT_TRUE(program.Started());
   const HWND bar = BarByVersionClick(program.Id());
   ASSERT_NE(bar, nullptr);
+  const e2e::Program notepad(L"C:\\windows\\notepad.exe");
+  const HWND pad = e2e::WaitForWindow(notepad.Id(), L"");
+  ASSERT_NE(pad, nullptr);
+  e2e::BringToFront(pad);
 
   e2e::PressKey('C', false, true, true);
   ASSERT_NE(WaitForOne(program.Id(), L"VelmoraCapArea"), nullptr);
@@ -80,12 +74,14 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   ASSERT_NE(notice, nullptr);
 
   const std::wstring text = e2e::TextOf(notice);
-  const std::wstring prefix = L"抓屏已保存到：" + PicturesFolder() + L"\\Kelvo抓屏";
+  const std::wstring prefix = L"抓屏已保存到：", file = text.substr(prefix.size());
   ASSERT_EQ(text.rfind(prefix, 0), 0u) << "notice text: " << std::string(text.begin(), text.end());
-  const std::wstring file = text.substr(std::wstring(L"抓屏已保存到：").size());
-  EXPECT_NE(GetFileAttributesW(file.c_str()), INVALID_FILE_ATTRIBUTES) << "the named file was written";
+  EXPECT_TRUE(file.find(L"\\Kelvo抓屏") != std::wstring::npos && GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+      << "the named file was written";
   EXPECT_TRUE(GetWindowLongW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_NE(GetForegroundWindow(), notice) << "the notice never takes the focus";
+  e2e::TypeText(L"typed after");
+  EXPECT_EQ(e2e::WaitForText(FindWindowExW(pad, nullptr, L"Edit", nullptr), L"typed after"), L"typed after");
+  EXPECT_EQ(GetForegroundWindow(), pad) << "in front again, and the notice never takes the focus";
   RECT n{}, b{};
   GetWindowRect(notice, &n);
   GetWindowRect(bar, &b);

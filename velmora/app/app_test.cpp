@@ -67,6 +67,13 @@ TEST(BarDrag, LeftAndMiddleDragKeepingTheGrabbedPointRightOpensTheMenu) {
   }
 }
 
+// The bar (7) is never the target; in front, it gives the target as the window worked in.
+TEST(ForegroundTracker, TheTargetAndTheWindowWorkedIn) {
+  ForegroundTracker tracker(7);
+  for (const std::uintptr_t seen : {7u, 40u, 7u}) tracker.Tick(seen);
+  EXPECT_EQ(std::tuple(tracker.Target(), tracker.WorkedIn(7), tracker.WorkedIn(52)), std::tuple(40u, 40u, 52u));
+}
+
 // An item and everything under it as one line: control name (index), caption,
 // "hidden", and a head's children in brackets; element 1 of a list by its name.
 std::wstring Outline(const MenuItem& item) {

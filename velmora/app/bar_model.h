@@ -53,6 +53,9 @@ class ForegroundTracker {
     if (foreground != bar_) target_ = foreground;
   }
   std::uintptr_t Target() const { return target_; }
+  // The window the user works in, given the foreground one: that window, or
+  // where it is the bar (a click on it started a command), the target.
+  std::uintptr_t WorkedIn(std::uintptr_t foreground) const { return foreground == bar_ ? target_ : foreground; }
 
  private:
   std::uintptr_t bar_;

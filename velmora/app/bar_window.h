@@ -39,6 +39,11 @@ class BarWindow : public ui::Window {
 
   // The window that words are typed into.
   HWND TargetWindow() const { return reinterpret_cast<HWND>(tracker_->Target()); }
+  // The window the user works in: the foreground one, or the target while
+  // the bar is in front.
+  HWND WindowWorkedIn() const {
+    return reinterpret_cast<HWND>(tracker_->WorkedIn(reinterpret_cast<std::uintptr_t>(GetForegroundWindow())));
+  }
 
   enum : int { kCmdData = 1, kCmdCap = 2 };  // the buttons' ids
   // The command of the hidden statement-input item: not in the popup menu,

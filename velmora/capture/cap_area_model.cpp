@@ -18,7 +18,13 @@ std::int64_t Distance(int a, int b) { return std::llabs(static_cast<std::int64_t
 
 PickerMetrics PickerMetrics::ForDpi(unsigned dpi) {
   if (dpi == 0) dpi = 96;
-  return {Scale(70, dpi, 96), Scale(kReadOutHeightTwips, dpi, 1440), Scale(2, dpi, 96)};
+  return {Scale(70, dpi, 96), Scale(kReadOutHeightTwips, dpi, 1440), Scale(2, dpi, 96), dpi};
+}
+
+PickerMetrics PickerMetricsAt(PickPoint inPicture, const ScreenRect& covered, std::span<const Monitor> monitors) {
+  const int x = covered.left + inPicture.x, y = covered.top + inPicture.y;
+  const Monitor* under = MonitorOf({x, y, x + 1, y + 1}, monitors);
+  return PickerMetrics::ForDpi(under ? under->dpi : 0);
 }
 
 PickRect SelectionBetween(PickPoint a, PickPoint b) {

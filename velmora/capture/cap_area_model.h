@@ -8,7 +8,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+
+#include "velmora/capture/screen_geometry.h"
 
 namespace capture {
 
@@ -44,8 +47,14 @@ struct PickerMetrics {
   int readOutWidth = 0;   // the read-out box while selecting (70 pixels at 96 DPI)
   int readOutHeight = 0;  // its height (375 twips)
   int readOutGap = 0;     // between its bottom and the pressed point (2 pixels at 96 DPI)
+  unsigned dpi = 96;      // what they are sized at; the box's text takes it too
   static PickerMetrics ForDpi(unsigned dpi);
 };
+
+// The layout at a pressed point of a picker whose picture begins at the
+// top-left corner of `covered`: at the DPI of the monitor under the point,
+// or of the nearest one where no monitor shows the point.
+PickerMetrics PickerMetricsAt(PickPoint inPicture, const ScreenRect& covered, std::span<const Monitor> monitors);
 
 // What a move shows: the size read-out text and the frame to draw.
 struct SelectionFeedback {

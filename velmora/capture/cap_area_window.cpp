@@ -45,22 +45,23 @@ CapAreaWindow& SharedPicker() {
 
 CapAreaWindow::~CapAreaWindow() { Destroy(); }
 
-bool CapAreaWindow::Open() {
+bool CapAreaWindow::Open(HWND workedIn) {
   if (Exists()) {
     Show(maximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
     SetForegroundWindow(Handle());
     return true;
   }
+  keeper_.Remember(workedIn);
   const PhysicalPixelsScope physical;
   // Frozen before the window exists, so neither the picker nor its prompt
   // can be in the picture.
-  const std::vector<Monitor> monitors = DisplayMonitors();
-  background_ = CaptureScreen(monitors);
+  monitors_ = DisplayMonitors();
+  background_ = CaptureScreen(monitors_);
   if (!background_) {
     ShowCaptureFailedNotice();
     return false;
   }
-  const PickerCover cover = PickerCovers(monitors);
+  const PickerCover cover = PickerCovers(monitors_);
   covered_ = cover.rect;
   maximised_ = cover.maximised;
   model_.Load();
@@ -77,8 +78,7 @@ bool CapAreaWindow::Open() {
   options.x = covered_.left;
   options.y = covered_.top;
   if (!Create(options)) return false;
-  SetWindowPos(Handle(), HWND_TOPMOST, covered_.left, covered_.top, covered_.Width(), covered_.Height(),
-               SWP_NOACTIVATE);
+  KeepCovering();
   Show(maximised_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   SetForegroundWindow(Handle());
   UpdateWindow(Handle());
@@ -89,15 +89,26 @@ bool CapAreaWindow::Open() {
 void CapAreaWindow::OnCreate() {
   const UINT dpi = Dpi();
   promptBrush_ = ui::Brush(CreateSolidBrush(kPromptColor));
-  txtPos_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", kPrompt, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                            ui::TwipsToPixels(kPromptLeftTwips, dpi), ui::TwipsToPixels(kPromptTopTwips, dpi),
-                            ui::TwipsToPixels(kPromptWidthTwips, dpi), ui::TwipsToPixels(kPromptHeightTwips, dpi),
+  txtPos_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", kPrompt, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0,
                             Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  MakePromptFont();
+  PlacePrompt(dpi);
 }
 
-void CapAreaWindow::MakePromptFont() {
-  ui::Font font = ui::MakeFont(kPromptFont, Dpi());
+void CapAreaWindow::PlacePrompt(UINT dpi) {
+  if (txtPos_) {
+    MoveWindow(txtPos_, ui::TwipsToPixels(kPromptLeftTwips, dpi), ui::TwipsToPixels(kPromptTopTwips, dpi),
+               ui::TwipsToPixels(kPromptWidthTwips, dpi), ui::TwipsToPixels(kPromptHeightTwips, dpi), TRUE);
+  }
+  MakePromptFont(dpi);
+}
+
+void CapAreaWindow::KeepCovering() {
+  SetWindowPos(Handle(), HWND_TOPMOST, covered_.left, covered_.top, covered_.Width(), covered_.Height(),
+               SWP_NOACTIVATE);
+}
+
+void CapAreaWindow::MakePromptFont(UINT dpi) {
+  ui::Font font = ui::MakeFont(kPromptFont, dpi);
   if (txtPos_) SendMessageW(txtPos_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   promptFont_ = std::move(font);  // the old font goes only after the box has let go of it
 }
@@ -119,6 +130,9 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the frozen picture covers the whole window
+    case WM_CLOSE:
+      Close();
+      return 0;
     case WM_GETMINMAXINFO: {
       // Maximised means the whole screen, over the taskbar too, so that the
       // window's pixels line up with the screen's.
@@ -136,8 +150,14 @@ LRESULT CapAreaWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_DPICHANGED:
-      Window::OnMessage(message, wParam, lParam);
-      MakePromptFont();
+      // Sent when the picker is made, or its centre lies, on a monitor of
+      // another DPI. The suggested rectangle ("WM_DPICHANGED message") keeps
+      // a window's size against what else the new monitor shows; here it
+      // would shrink the picker onto that monitor and leave the others live.
+      // The picker's pixels are the screen's own, so it stays over every
+      // monitor, lined up with its picture.
+      KeepCovering();
+      if (model_.CurrentState() == PickerModel::State::Idle) PlacePrompt(HIWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -208,8 +228,11 @@ void CapAreaWindow::RedrawFrameEdges(const FrameCorners& f) const {
 }
 
 void CapAreaWindow::OnPress(LPARAM lParam) {
-  const auto box = model_.Press(PicturePoint(lParam), PickerMetrics::ForDpi(Dpi()));
+  const PickPoint at = PicturePoint(lParam);
+  const PickerMetrics metrics = PickerMetricsAt(at, covered_, monitors_);
+  const auto box = model_.Press(at, metrics);
   if (!box) return;
+  MakePromptFont(metrics.dpi);
   // The release must come back here even if the pointer leaves the window.
   SetCapture(Handle());
   const POINT origin = ClientInPicture();
@@ -241,22 +264,27 @@ void CapAreaWindow::TakePick(const PickRect& rect) {
   model_.CaptureDone();
   copied_ = CopyPictureToClipboard(Handle(), picked);
   lastSave_ = SaveCapture(picked, CaptureFileName(TimeLayout::Joined));
-  Destroy();
+  Close();
   ShowSaveNotice(lastSave_);
 }
 
+void CapAreaWindow::Close() {
+  keeper_.GiveBack(Handle());
+  Destroy();
+}
+
 void CapAreaWindow::OnTimer(UINT_PTR id) {
-  if (id == kIdleTimerId && model_.Tick()) Destroy();
+  if (id == kIdleTimerId && model_.Tick()) Close();
 }
 
-CapAreaWindow* ShowSharedAreaPicker() {
+CapAreaWindow* ShowSharedAreaPicker(HWND workedIn) {
   CapAreaWindow& picker = SharedPicker();
-  return picker.Open() ? &picker : nullptr;
+  return picker.Open(workedIn) ? &picker : nullptr;
 }
 
-CapAreaWindow* OpenNewAreaPicker() {
+CapAreaWindow* OpenNewAreaPicker(HWND workedIn) {
   auto picker = std::make_unique<CapAreaWindow>();
-  picker->Open();
+  picker->Open(workedIn);
   return Pickers().Add(std::move(picker));
 }
 

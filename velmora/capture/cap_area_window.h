@@ -7,12 +7,14 @@
 // mouse movement it closes itself on the eleventh tick of a one-second clock.
 
 #include <string>
+#include <vector>
 
 #include "ui/handles.h"
 #include "ui/system.h"
 #include "ui/window.h"
 #include "velmora/capture/cap_area_model.h"
 #include "velmora/capture/capture_picture.h"
+#include "velmora/capture/foreground_keeper.h"
 #include "velmora/capture/save_report.h"
 
 namespace capture {
@@ -23,8 +25,9 @@ class CapAreaWindow : public ui::Window {
   ~CapAreaWindow() override;
 
   // Freezes the screen, then shows the picker over it, maximised. Showing
-  // a picker that is already open only brings it forward.
-  bool Open();
+  // a picker that is already open only brings it forward. As it closes,
+  // `workedIn` (null: the foreground window now) is in front again.
+  bool Open(HWND workedIn = nullptr);
 
   // What the last pick produced, for whoever wants to know where it went.
   const Picture& Background() const { return background_; }
@@ -48,14 +51,18 @@ class CapAreaWindow : public ui::Window {
   void OnMove(WPARAM wParam, LPARAM lParam);
   void OnRelease(LPARAM lParam);
   void TakePick(const PickRect& rect);
+  void Close();
   void RedrawFrameEdges(const FrameCorners& frame) const;
   PickPoint PicturePoint(LPARAM lParam) const;
   // Where the client area's top-left corner lies in the frozen picture.
   POINT ClientInPicture() const;
-  void MakePromptFont();
+  void PlacePrompt(UINT dpi);
+  void MakePromptFont(UINT dpi);
+  void KeepCovering();
 
   PickerModel model_;
   Picture background_;
+  std::vector<Monitor> monitors_;
   ScreenRect covered_;  // the virtual screen the picture holds
   bool maximised_ = false;
   SaveResult lastSave_;
@@ -64,15 +71,16 @@ class CapAreaWindow : public ui::Window {
   ui::Brush promptBrush_;
   ui::Font promptFont_;
   ui::Timer timer1_;
+  ForegroundKeeper keeper_;
   FrameCorners frame_;
   bool framed_ = false;
 };
 
 // The menu's capture command 2: the one shared picker, made on first use and
 // opened again each time; it keeps its idle count between openings.
-CapAreaWindow* ShowSharedAreaPicker();
+CapAreaWindow* ShowSharedAreaPicker(HWND workedIn = nullptr);
 // Ctrl+Alt+C: a new picker at every press; it lives until it closes itself.
-CapAreaWindow* OpenNewAreaPicker();
+CapAreaWindow* OpenNewAreaPicker(HWND workedIn = nullptr);
 // Pickers made by OpenNewAreaPicker whose windows are still open.
 std::size_t OpenAreaPickerCount();
 

@@ -5,6 +5,7 @@
 #include "velmora/capture/bmp_format.h"
 #include "velmora/capture/capture_file_name.h"
 #include "velmora/capture/capture_room.h"
+#include "velmora/capture/foreground_return.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/screen_geometry.h"
 #include "velmora/capture/viewer_model.h"
@@ -150,16 +151,25 @@ TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
   }
 }
 
+// A picker (5) closing, notepad (9) worked in; then the user went on to another window, or nothing is
+// active; notepad closed, hidden or minimised; nothing was in front, or the picker was; none closes.
+TEST(ForegroundReturn, TheWindowWorkedInTakesTheActivationBackOnlyFromTheActiveCaptureWindow) {
+  const std::pair<ClosingWindow, std::uintptr_t> rows[] = {
+      {{5, 5, 9, true}, 9},  {{5, 12, 9, true}, 0}, {{5, 0, 9, true}, 0}, {{5, 5, 9, false}, 0},
+      {{5, 5, 0, true}, 0},  {{5, 5, 5, true}, 0},  {{0, 0, 9, true}, 0}};
+  for (const auto& [closing, activated] : rows) EXPECT_EQ(WindowToActivate(closing), activated) << closing.foreground;
+}
+
 TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDidNot) {
   const auto values = ViewerSettings(-1000, 2400, 7080, 4620);
   EXPECT_EQ(std::tuple(values[0].name, values[0].text, values[1].text, values[2].text, values[3].name, values[3].text),
             std::tuple(L"MainLeft", L"-1000", L"2400", L"7080", L"MainHeight", L"4620"));
   const std::wstring pictures = L"C:\\users\\me\\Pictures\\Kelvo抓屏20081105_140307.bmp";
   const std::pair<SaveResult, std::wstring> rows[] = {
-      {{true, pictures, {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {pictures, 0}}}, L"保存到: 《" + pictures + L"》"},
-      {{false, L"", {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}}},
+      {{true, pictures, {{L"c:\\Kelvo抓屏20081105_140307.bmp", 5}, {pictures, 0}}, {}}, L"保存到: 《" + pictures + L"》"},
+      {{false, L"", {{L"c:\\a.bmp", 5}, {L"P:\\a.bmp", 112}}, {}},
        L"抓屏未保存：无法写入《c:\\a.bmp》(没有写入权限)；无法写入《P:\\a.bmp》(磁盘空间不足)"},
-      {{false, L"", {{L"c:\\a.bmp", 4242}}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
+      {{false, L"", {{L"c:\\a.bmp", 4242}}, {}}, L"抓屏未保存：无法写入《c:\\a.bmp》(错误代码 4242)"},
       {{}, L"抓屏未保存：没有可保存的图像"}};
   for (const auto& [result, text] : rows) EXPECT_EQ(SaveMenuText(result), text);
 }

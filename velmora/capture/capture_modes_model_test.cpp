@@ -39,13 +39,29 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
     EXPECT_EQ(picker.CurrentState(), PickerModel::State::Idle);
   }
   EXPECT_FALSE(PickerModel().Release({1, 1}));
-  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 % and 250 %, halves rounded up; no DPI known: 96.
+  // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 %, 250 % and 425 %, halves rounded up; no DPI known: 96.
   for (const auto& [dpi, width, height, gap] : {std::tuple(120u, 88, 31, 3), std::tuple(192u, 140, 50, 4),
-                                                std::tuple(240u, 175, 63, 5), std::tuple(0u, 70, 25, 2)}) {
+                                                std::tuple(240u, 175, 63, 5), std::tuple(408u, 298, 106, 9),
+                                                std::tuple(0u, 70, 25, 2)}) {
     const PickerMetrics m = PickerMetrics::ForDpi(dpi);
     EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(width, height, gap)) << dpi;
   }
   EXPECT_EQ(SizeReadOut({INT32_MIN, 0}, {INT32_MAX, -5}), L"4294967295,5");
+}
+
+// A 150 % primary, a 100 % one left of it and a 125 % one below that, listed first: to the
+// last column and row of each, and where no monitor shows, the nearest monitor's DPI.
+TEST(Picker, TheReadOutBoxTakesTheDpiOfTheMonitorUnderThePress) {
+  const Monitor monitors[] = {
+      {{-1280, 1080, 0, 1800}, {}, 120}, {{0, 0, 1920, 1080}, {}, 144}, {{-1280, 56, 0, 1080}, {}, 96}};
+  const std::pair<PickPoint, unsigned> rows[] = {{{100, 500}, 96},  {{1279, 500}, 96}, {{100, 1079}, 96},
+                                                 {{1280, 500}, 144}, {{100, 1080}, 120}, {{100, 10}, 96},
+                                                 {{1270, 20}, 144}};
+  for (const auto& [at, dpi] : rows) {
+    const PickerMetrics m = PickerMetricsAt(at, VirtualScreen(monitors), monitors);
+    EXPECT_EQ(std::pair(m.dpi, m.readOutWidth), std::pair(dpi, PickerMetrics::ForDpi(dpi).readOutWidth)) << at.x;
+  }
+  EXPECT_EQ(PickerMetricsAt({5, 5}, {}, {}).dpi, 96u);  // no monitor known
 }
 
 TEST(PickerIdleClock, ElevenTicksWithoutMovementCloseEvenMidSelectionAndReloadKeepsTheCount) {

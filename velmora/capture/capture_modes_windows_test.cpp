@@ -5,6 +5,7 @@
 #include "ui/system.h"
 #include "velmora/capture/cap_area_window.h"
 #include "velmora/capture/continuous_capture_window.h"
+#include "velmora/capture/full_screen_capture.h"
 #include "velmora/capture/hidden_helper.h"
 #include "velmora/capture/save_notice_window.h"
 #include "velmora/capture/shot_window.h"
@@ -89,6 +90,10 @@ TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks
   CapAreaWindow* picker = OpenNewAreaPicker();
   EXPECT_TRUE(PixelsOf(picker->Background().Bitmap(), width, height) == before);
   EXPECT_TRUE(IsZoomed(picker->Handle()) && IsWindowVisible(picker->txtPos()));
+  RECT placed{100, 100, 400, 300};  // a monitor of another DPI under its centre: it stays over the whole screen
+  SendMessageW(picker->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&placed));
+  EXPECT_TRUE(GetWindowRect(picker->Handle(), &placed) && placed.left == 0 && placed.top == 0 && placed.right == width &&
+              placed.bottom == height);
   EXPECT_TRUE(KillTimer(picker->Handle(), CapAreaWindow::kIdleTimerId));  // its clock was running
   SendMessageW(picker->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At({10, 10}));  // in the middle of a selection
   Ticks(*picker, 10);
@@ -149,6 +154,24 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   click(W::kCmdClose);
 }
 
+// Each capture window, closed while active, puts the window worked in in front
+// again, not the top-most window of ours (the bar) next in the z-order.
+TEST(CaptureWindows, ClosingHandsTheActivationBackToTheWindowWorkedIn) {
+  const TestWindow worked(RGB(10, 20, 30), {100, 100, 300, 200});
+  const TestWindow bar(RGB(255, 128, 128), {600, 500, 656, 519}, WS_POPUP);
+  SetWindowPos(bar.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const std::function<HWND()> opens[] = {[] { return RunFullScreenCapture()->Handle(); },
+                                         [] { return ShowContinuousCapture({})->Handle(); },
+                                         [] { return OpenNewAreaPicker()->Handle(); }};
+  for (const auto& open : opens) {
+    SetForegroundWindow(worked.Handle());
+    const HWND opened = open();
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == opened; }));
+    SendMessageW(opened, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(!IsWindow(opened) && WaitFor([&] { return GetForegroundWindow() == worked.Handle(); }));
+  }
+}
+
 // Where the window that would receive the keys outranks us, Windows would drop
 // them: nothing is typed, and the notice at the bar says the word is on the
 // clipboard, to be pasted.
@@ -166,6 +189,23 @@ TEST(SaveNotice, ATargetThatOutranksUsGetsNoKeysAndTheNoticeSaysToPaste) {
   EXPECT_EQ(ui::GetText(notice), words::kPasteInsteadNotice);
   PumpMessages();
   EXPECT_EQ(ui::GetText(edit), L"");
-  SendMessageW(notice, WM_LBUTTONUP, 0, 0);  // a click closes it, opening nothing
-  EXPECT_EQ(SaveNoticeHandle(), nullptr);
+  SendMessageW(notice, WM_LBUTTONUP, 0, 0);
+}
+
+// The shell's wait dispatches messages: a notice shown then replaces one already closed, and stays.
+TEST(SaveNotice, AClickClosesTheNoticeBeforeTheFolderOpensAndANoticeShownMeanwhileStays) {
+  const std::wstring root = L"c:\\Kelvo抓屏20261207101010.bmp", file = L"C:\\P\\Kelvo抓屏20261207101010.bmp";
+  std::wstring opened;
+  SetSaveNoticeFolderOpener([&](const std::wstring& path) {
+    opened += path + (SaveNoticeHandle() ? L" with the notice open" : L"");
+    ShowNotice(L"第二个");
+  });
+  ShowSaveNotice({true, file, {{root, 5}, {file, 0}}, root});
+  const HWND first = SaveNoticeHandle();
+  SendMessageW(first, WM_LBUTTONUP, 0, 0);
+  const HWND second = SaveNoticeHandle();
+  EXPECT_TRUE(!IsWindow(first) && second && ui::GetText(second) == L"第二个");
+  SendMessageW(second, WM_LBUTTONUP, 0, 0);  // a notice of no file: a click only closes it
+  SetSaveNoticeFolderOpener({});
+  EXPECT_TRUE(opened == file && !SaveNoticeHandle());
 }

@@ -16,13 +16,17 @@ std::wstring KnownFolder(const KNOWNFOLDERID& id) {
   return folder;
 }
 
-// Where a capture goes after the root of C:, in order, each with the name the
-// notice gives it when the system has no such folder.
-struct Fallback {
-  std::wstring (*folder)();
+// A place's folder, and the name the notice gives it when the system has
+// none; the root of C: is the capture's own name.
+struct Folder {
+  std::wstring (*find)();
   const wchar_t* name;
 };
-constexpr Fallback kFallbacks[] = {{PicturesFolder, L"图片文件夹"}, {LocalCapturesFolder, L"本地应用数据文件夹"}};
+
+Folder FolderOf(SavePlace place) {
+  if (place == SavePlace::Pictures) return {PicturesFolder, L"图片文件夹"};
+  return {LocalCapturesFolder, L"本地应用数据文件夹"};
+}
 
 }  // namespace
 
@@ -40,28 +44,36 @@ std::wstring LocalCapturesFolder() {
   return made ? folder : std::wstring();
 }
 
-SaveResult SaveCapture(const Picture& picture, const std::wstring& fileName) {
+SaveResult SaveCapture(const Picture& picture, const std::wstring& fileName, SavePlaces& places) {
   SaveResult result;
+  result.named = fileName;
   if (!picture) return result;
-  auto attempt = [&](const std::wstring& path) {
+  for (const SavePlace place : places.Order()) {
+    std::wstring path = fileName;
+    if (place != SavePlace::Root) {
+      const Folder folder = FolderOf(place);
+      const std::wstring found = folder.find();
+      if (found.empty()) {
+        result.attempts.push_back({folder.name, ERROR_PATH_NOT_FOUND});
+        continue;
+      }
+      path = PathInFolder(found, fileName);
+    }
     const DWORD error = WriteBmpFile(picture, path);
     result.attempts.push_back({path, error});
     if (error == 0) {
       result.saved = true;
       result.path = path;
-    }
-    return error == 0;
-  };
-  if (attempt(fileName)) return result;
-  for (const Fallback& fallback : kFallbacks) {
-    const std::wstring folder = fallback.folder();
-    if (folder.empty()) {
-      result.attempts.push_back({fallback.name, ERROR_PATH_NOT_FOUND});
-    } else if (attempt(PathInFolder(folder, fileName))) {
+      places.Took(place);
       return result;
     }
   }
   return result;
+}
+
+SaveResult SaveCapture(const Picture& picture, const std::wstring& fileName) {
+  static SavePlaces session;  // the user-interface thread's alone
+  return SaveCapture(picture, fileName, session);
 }
 
 }  // namespace capture

@@ -5,7 +5,8 @@
 // Pictures folder, and where that is refused too (Controlled Folder Access
 // keeps unsigned programs out of it) into a folder of Velmora's own under the
 // user's local application data, which is the user's alone and which that
-// protection does not cover. The result names the file actually written, or
+// protection does not cover. Whichever place took the last capture is tried
+// first for the rest of the session. The result names the file actually written, or
 // says why nothing could be written, so no capture is reported as saved that
 // is not.
 
@@ -16,6 +17,9 @@
 
 namespace capture {
 
+// Tries the places in the order `places` gives and tells it which one took
+// the file; by default the places of this session.
+SaveResult SaveCapture(const Picture& picture, const std::wstring& fileName, SavePlaces& places);
 SaveResult SaveCapture(const Picture& picture, const std::wstring& fileName);
 
 // The user's Pictures folder (created when missing); empty when the system

@@ -173,7 +173,11 @@ TEST(SaveCapture, TheRootOfCThenPicturesThenTheLocalApplicationDataThenNotSaved)
   CoTaskMemFree(local);
   for (int refused = 0; refused <= 3; ++refused) {
     for (int i = 0; i < refused; ++i) CreateDirectoryW(places[i].c_str(), nullptr);
-    const SaveResult result = SaveCapture(CreateBitmapPicture(PatternBitmap(9, 4), nullptr), name);
+    SavePlaces session;
+    const SaveResult result = SaveCapture(CreateBitmapPicture(PatternBitmap(9, 4), nullptr), name, session);
+    for (int i = 0; i < refused; ++i) RemoveDirectoryW(places[i].c_str());  // every place takes files again
+    const SaveResult next = SaveCapture(CreateBitmapPicture(PatternBitmap(9, 4), nullptr), name, session);
+    EXPECT_TRUE(next.attempts.size() == 1 && next.path == places[refused % 3]) << "the last place is tried first, and alone";
     EXPECT_EQ(Size(result.saved, result.attempts.size()), Size(refused < 3, std::min(refused + 1, 3))) << refused;
     EXPECT_EQ(result.path, refused < 3 ? places[refused] : L"");
     EXPECT_EQ(BmpFileSizeThenDelete(result.path), refused < 3 ? Size(9, 4) : Size(0, 0));

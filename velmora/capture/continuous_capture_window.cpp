@@ -34,8 +34,9 @@ ContinuousCaptureWindow& SharedControlWindow() {
 
 ContinuousCaptureWindow::~ContinuousCaptureWindow() { Destroy(); }
 
-bool ContinuousCaptureWindow::Open() {
+bool ContinuousCaptureWindow::Open(HWND workedIn) {
   const bool loading = !Exists();
+  if (loading || GetForegroundWindow() != Handle()) keeper_.Remember(workedIn);
   if (loading) {
     model_.Load();
     ui::WindowOptions options;
@@ -81,6 +82,10 @@ void ContinuousCaptureWindow::OnDestroy() {
 }
 
 LRESULT ContinuousCaptureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    Close();
+    return 0;
+  }
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
     const HWND control = reinterpret_cast<HWND>(lParam);
@@ -96,7 +101,12 @@ LRESULT ContinuousCaptureWindow::OnMessage(UINT message, WPARAM wParam, LPARAM l
 void ContinuousCaptureWindow::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return;
   if (id == kCmdStart) StartOrPause();
-  if (id == kCmdClose) Destroy();
+  if (id == kCmdClose) Close();
+}
+
+void ContinuousCaptureWindow::Close() {
+  keeper_.GiveBack(Handle());
+  Destroy();
 }
 
 void ContinuousCaptureWindow::StartOrPause() {
@@ -144,10 +154,10 @@ void ContinuousCaptureWindow::Shoot() {
   shooting_ = false;
 }
 
-ContinuousCaptureWindow* ShowContinuousCapture(BarVisibility bar) {
+ContinuousCaptureWindow* ShowContinuousCapture(BarVisibility bar, HWND workedIn) {
   ContinuousCaptureWindow& window = SharedControlWindow();
   window.SetBar(std::move(bar));
-  return window.Open() ? &window : nullptr;
+  return window.Open(workedIn) ? &window : nullptr;
 }
 
 }  // namespace capture

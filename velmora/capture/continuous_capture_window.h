@@ -11,6 +11,7 @@
 #include "ui/handles.h"
 #include "ui/system.h"
 #include "velmora/capture/continuous_capture_model.h"
+#include "velmora/capture/foreground_keeper.h"
 #include "velmora/capture/save_report.h"
 
 namespace capture {
@@ -30,7 +31,8 @@ class ContinuousCaptureWindow : public ui::FormWindow {
 
   // Loads the window when it is not open (paused, " 000", at the right edge
   // of the screen, top-most) and shows it; an open one is brought forward.
-  bool Open();
+  // Closed, it leaves `workedIn` (null: the foreground window now) in front.
+  bool Open(HWND workedIn = nullptr);
   void SetBar(BarVisibility bar) { bar_ = std::move(bar); }
 
   const ContinuousCaptureModel& Model() const { return model_; }
@@ -51,6 +53,7 @@ class ContinuousCaptureWindow : public ui::FormWindow {
   void PlaceAtRightEdge();
   void StartOrPause();
   void Shoot();
+  void Close();
 
   ContinuousCaptureModel model_;
   ui::Timer timer1_;
@@ -59,11 +62,12 @@ class ContinuousCaptureWindow : public ui::FormWindow {
   SaveResult lastShot_;
   SaveNoticeGate noticeGate_;  // where this run's files go, told once
   bool shooting_ = false;
+  ForegroundKeeper keeper_;
 };
 
 // The menu's capture command 3: the one shared control window, made on first
 // use; its count lives as long as the program. `bar` replaces the hooks
 // given before.
-ContinuousCaptureWindow* ShowContinuousCapture(BarVisibility bar);
+ContinuousCaptureWindow* ShowContinuousCapture(BarVisibility bar, HWND workedIn = nullptr);
 
 }  // namespace capture

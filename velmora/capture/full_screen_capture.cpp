@@ -15,7 +15,7 @@ OpenWindows<ViewerWindow>& Viewers() {
 
 }  // namespace
 
-ViewerWindow* RunFullScreenCapture() {
+ViewerWindow* RunFullScreenCapture(HWND workedIn) {
   static ViewerWindow shared;  // made on first use, never shown, kept until the program ends
   shared.Load();
   MarkHiddenHelper(shared.Handle());
@@ -31,6 +31,7 @@ ViewerWindow* RunFullScreenCapture() {
     return nullptr;
   }
   viewer->SetPicture(shared.SharedImage());
+  viewer->ReturnTo(workedIn);
   viewer->Show(SW_SHOWNORMAL);
   return Viewers().Add(std::move(viewer));
 }

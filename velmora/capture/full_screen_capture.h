@@ -13,7 +13,8 @@ namespace capture {
 // Returns the new viewer (owned here; it lives until its window closes), or
 // nullptr when no window could be made or the screen could not be read (a
 // notice near the bar then says so).
-ViewerWindow* RunFullScreenCapture();
+// Closed, it leaves `workedIn` (null: the foreground window now) in front.
+ViewerWindow* RunFullScreenCapture(HWND workedIn = nullptr);
 
 // Viewers whose windows are still open (the shared hidden one not counted).
 std::size_t OpenViewerCount();

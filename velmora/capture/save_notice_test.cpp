@@ -9,15 +9,27 @@ const std::wstring kRoot = L"c:\\Kelvo抓屏20261207101010.bmp";
 const std::wstring kPictures = L"C:\\users\\u\\Pictures\\Kelvo抓屏20261207101010.bmp";
 const std::wstring kOther = L"D:\\图片\\Kelvo抓屏20261207101011.bmp";
 
-SaveResult InRoot() { return {true, kRoot, {{kRoot, 0}}}; }
-SaveResult In(const std::wstring& path) { return {true, path, {{kRoot, 5}, {path, 0}}}; }
-SaveResult Nowhere() { return {false, L"", {{kRoot, 5}, {kPictures, 112}}}; }
+SaveResult InRoot() { return {true, kRoot, {{kRoot, 0}}, kRoot}; }
+SaveResult In(const std::wstring& path) { return {true, path, {{kRoot, 5}, {path, 0}}, kRoot}; }
+SaveResult Nowhere() { return {false, L"", {{kRoot, 5}, {kPictures, 112}}, kRoot}; }
 
 TEST(SaveNotice, SaysWhereTheFileWentOnlyWhenItIsNotTheRootOfC) {
-  EXPECT_FALSE(SaveNoticeText(InRoot()));
+  EXPECT_FALSE(SaveNoticeText(InRoot()) || SaveNoticeText({true, kRoot, {{kPictures, 5}, {kRoot, 0}}, kRoot}));
   EXPECT_EQ(SaveNoticeText(In(kPictures)), L"抓屏已保存到：" + kPictures);
+  EXPECT_EQ(SaveNoticeText({true, kPictures, {{kPictures, 0}}, kRoot}), L"抓屏已保存到：" + kPictures);  // tried first
   EXPECT_EQ(SaveNoticeText(Nowhere()),
             L"抓屏未保存：无法写入《" + kRoot + L"》(没有写入权限)；无法写入《" + kPictures + L"》(磁盘空间不足)");
+}
+
+TEST(SavePlaces, ThePlaceThatTookTheLastCaptureFirstThenTheUsualOrder) {
+  using P = SavePlace;
+  SavePlaces places;  // none took one yet, then each in turn
+  EXPECT_EQ(places.Order(), (std::vector{P::Root, P::Pictures, P::LocalData}));
+  for (const auto& order : {std::vector{P::Pictures, P::Root, P::LocalData}, std::vector{P::LocalData, P::Root, P::Pictures},
+                            std::vector{P::Root, P::Pictures, P::LocalData}}) {
+    places.Took(order.front());
+    EXPECT_EQ(places.Order(), order);
+  }
 }
 
 TEST(SaveNotice, EachWriteErrorHasItsReason) {

@@ -104,16 +104,34 @@ class SaveNoticeWindow : public ui::Window {
     if (id == kCloseTimerId) Destroy();
   }
 
+  // The shell's call waits for Explorer, another process, and a thread of a
+  // single-threaded apartment goes on dispatching messages meanwhile
+  // ("Single-Threaded Apartments", Microsoft Learn): a capture can show a new
+  // notice then, which takes this one's place and frees it. So the notice
+  // closes first, and nothing of it is touched once the shell is called.
   void Clicked() {
-    if (!file_.empty()) ui::ShowInFolder(Handle(), file_);
+    const std::wstring file = file_;
     Destroy();
+    if (!file.empty()) OpenFolderOf(file);
   }
+
+  static void OpenFolderOf(const std::wstring& file);
 
   std::wstring text_;
   std::wstring file_;  // empty when nothing was saved
   ui::ControlSet controls_;
   ui::Timer closeTimer_;
 };
+
+std::function<void(const std::wstring&)>& FolderOpener() {
+  static std::function<void(const std::wstring&)> open;
+  return open;
+}
+
+void SaveNoticeWindow::OpenFolderOf(const std::wstring& file) {
+  if (FolderOpener()) return FolderOpener()(file);
+  ui::ShowInFolder(nullptr, file);
+}
 
 std::function<RECT()>& Anchor() {
   static std::function<RECT()> anchor;
@@ -134,6 +152,10 @@ void Show(const std::wstring& text, const std::wstring& file) {
 }
 
 }  // namespace
+
+void SetSaveNoticeFolderOpener(std::function<void(const std::wstring& file)> open) {
+  FolderOpener() = std::move(open);
+}
 
 void SetSaveNoticeAnchor(std::function<RECT()> anchor) { Anchor() = std::move(anchor); }
 

@@ -20,6 +20,10 @@ namespace capture {
 // right corner of the work area.
 void SetSaveNoticeAnchor(std::function<RECT()> anchor);
 
+// How a click on a saved file's notice shows the file; empty: Explorer's
+// window on its folder, the file selected.
+void SetSaveNoticeFolderOpener(std::function<void(const std::wstring& file)> open);
+
 // Shows the notice for one save, replacing a notice already shown; does
 // nothing when the file went where the capture names it.
 void ShowSaveNotice(const SaveResult& result);

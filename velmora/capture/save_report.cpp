@@ -62,10 +62,18 @@ std::wstring PlaceOf(const SaveResult& result) {
 }  // namespace
 
 std::optional<std::wstring> SaveNoticeText(const SaveResult& result) {
-  const bool tookFirstChoice = result.saved && !result.attempts.empty() && result.attempts.front().path == result.path;
-  if (tookFirstChoice) return std::nullopt;
+  if (result.saved && result.path == result.named) return std::nullopt;
   if (!result.saved) return SaveMenuText(result);
   return L"抓屏已保存到：" + result.path;
+}
+
+std::vector<SavePlace> SavePlaces::Order() const {
+  std::vector<SavePlace> order;
+  if (last_) order.push_back(*last_);
+  for (const SavePlace place : {SavePlace::Root, SavePlace::Pictures, SavePlace::LocalData}) {
+    if (place != last_) order.push_back(place);
+  }
+  return order;
 }
 
 bool SaveNoticeGate::ShouldShow(const SaveResult& result) {

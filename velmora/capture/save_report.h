@@ -19,6 +19,26 @@ struct SaveResult {
   bool saved = false;
   std::wstring path;                  // the file actually written, when saved
   std::vector<SaveAttempt> attempts;  // in the order they were made
+  std::wstring named;                 // the capture's own name, in the root of C:
+};
+
+// Where a capture file can go, in the order tried while none has gone
+// anywhere yet: its own name in the root of C:, the same name in the user's
+// Pictures folder, then in a folder of Velmora's own in the local
+// application data.
+enum class SavePlace { Root, Pictures, LocalData };
+
+// The places in the order a save tries them. The place that took the last
+// capture comes first for the rest of the session, so a place that refuses
+// is not tried again at every shot (Controlled Folder Access tells the user
+// of each refusal), then the others in their usual order.
+class SavePlaces {
+ public:
+  std::vector<SavePlace> Order() const;
+  void Took(SavePlace place) { last_ = place; }
+
+ private:
+  std::optional<SavePlace> last_;
 };
 
 // What the notice says when the screen could not be read: a capture that
@@ -33,8 +53,8 @@ std::wstring WriteFailureReason(unsigned long error);
 std::wstring SaveMenuText(const SaveResult& result);
 
 // The text of the notice that says where a capture went: the full path when
-// the file landed anywhere other than the first place tried (the name in the
-// root of C:), or why nothing was saved. Nothing when the first place took it.
+// the file landed anywhere other than under its own name in the root of C:,
+// or why nothing was saved. Nothing when it went there.
 std::optional<std::wstring> SaveNoticeText(const SaveResult& result);
 
 // A series of shots tells the user where its files go once: at its first

@@ -137,6 +137,7 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Only a viewer the user closes remembers its place: not the shared,
       // never-shown one, nor those still open when the program ends.
       WriteSettings();
+      keeper_.GiveBack(Handle());
       return Window::OnMessage(message, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the picture area covers the client area

@@ -10,6 +10,7 @@
 
 #include "ui/window.h"
 #include "velmora/capture/capture_picture.h"
+#include "velmora/capture/foreground_keeper.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/viewer_model.h"
 
@@ -40,6 +41,9 @@ class ViewerWindow : public ui::Window {
   const std::wstring& SaveName() const { return saveName_; }
   const SaveResult& LastSave() const { return lastSave_; }
   const std::wstring& SaveMenuCaption() const { return menuCaption_; }
+  // The window in front again when the user closes this one (null: the
+  // foreground window now); called before it is shown.
+  void ReturnTo(HWND workedIn) { keeper_.Remember(workedIn); }
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -79,6 +83,7 @@ class ViewerWindow : public ui::Window {
   std::wstring saveName_;
   std::wstring menuCaption_;
   SaveResult lastSave_;
+  ForegroundKeeper keeper_;
 };
 
 }  // namespace capture
