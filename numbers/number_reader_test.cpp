@@ -33,6 +33,9 @@ TEST(NumberReader, ReadsTheLongestLeadingNumber) {
       {L"1e1000", kFails}, {L"2" + std::wstring(408, L'0') + L"e-100", kFails},
       {L"&H" + std::wstring(300, L'F'), kFails}, {L"1" + std::wstring(400, L'0'), kFails},
       {L"1.7976931348623157e308", 1.7976931348623157e308}, {L"1e-400", 0}, {L"123e-99999999999", 0},
+      {L"1.7976931348623158e308", 0x1.fffffffffffffp1023}, {L"1.797693134862315808e308", kFails},  // half an ulp above
+      {L"2.4703282292062328e-324", 0x1p-1074}, {L"2.4703282292062327e-324", 0},  // half the smallest double
+      {L"&H" + std::wstring(255, L'F'), 0x1p1020}, {L"&H" + std::wstring(256, L'F'), kFails},
       {L"0." + std::wstring(400, L'0') + L"1", 0}, {L"0." + std::wstring(400, L'0') + L"1e50", 0},
       {L"0." + std::wstring(400, L'1') + L"e400", kFails},
       {std::wstring(100000, L'0') + L"42", 42}, {L"3" + std::wstring(100000, L' '), 3},

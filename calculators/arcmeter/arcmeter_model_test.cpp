@@ -31,6 +31,7 @@ TEST(Arcmeter, BoxesAfterEachSequenceOfEdits) {
        {{kArea, L"314.1593"}, {kPerimeter, L"62.8319"}, {kWeight, L"0.025"}, {kArcLength, L"15.708"},
         {kChord, L"14.1421"}}},
       {"a mode click alone", {{kCircle, L""}}, {{kArea, L"0.00"}, {kDiameter, L"0"}, {kRadius, L"0"}}},
+      {"on halves", {{kArc, L""}, {kRadius, L"2"}, {kAngle, L"67500"}}, {{kArea, L"2356.1945"}, {kArcLength, L"2356.1945"}}},
       {"diameter 5", {{kDiameter, L"5"}}, {{kRadius, L"2.5"}, {kPerimeter, L"15.708"}}},
       {"same diameter typed on", {{kDiameter, L"5"}, {kDiameter, L"5."}}, {{kDiameter, L"5."}, {kRadius, L"2.5"}}},
       {"emptied radius", {{kRadius, L"10"}, {kRadius, L""}}, {{kDiameter, L"0"}, {kRadius, L"0"}, {kArea, L"0.00"}}},

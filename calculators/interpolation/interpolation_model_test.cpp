@@ -23,6 +23,7 @@ TEST(Interpolation, ResultAfterEachSequenceOfEdits) {
       {"before x1", Typed(L"0", L"0", L"10", L"100", L"-3"), {{kY, L"-30."}}},
       {"a third", Typed(L"0", L"0", L"3", L"1", L"1"), {{kY, L"0.3333"}}},
       {"rounded up", Typed(L"0", L"0", L"3", L"2", L"1"), {{kY, L"0.6667"}}},
+      {"on a half: 2.00045, a little less as a double", Typed(L"0", L"2", L"4", L"3", L"0.0018"), {{kY, L"2.0005"}}},
       {"a falling line right to left", Typed(L"200", L"1.2", L"100", L"1.6", L"150"), {{kY, L"1.4"}}},
       {"inputs read by the number rule and kept as typed", Typed(L"", L"", L"1e1", L"1 00", L"5abc"),
        {{kY, L"50."}, {kY2, L"1 00"}, {kX, L"5abc"}}},

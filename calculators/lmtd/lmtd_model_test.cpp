@@ -19,6 +19,8 @@ TEST(Lmtd, ResultAfterEachSequenceOfEdits) {
       {"start values restored: logarithmic", {{kMedium, L"20"}, {kMedium, L"204"}}, {{kResult, L"520.639"}}},
       {"ratio 1.51: arithmetic", Typed(L"500", L"400", L"204"), {{kResult, L"246.0"}}},
       {"ratio exactly 1.7: logarithmic", Typed(L"270", L"200", L"100"), {{kResult, L"131.919"}}},
+      {"171.7 over 101, 1.7 as a double: logarithmic", Typed(L"375.7", L"305", L"204"), {{kResult, L"133.238"}}},
+      {"64.6 over 38, likewise", Typed(L"164.6", L"138", L"100"), {{kResult, L"50.129"}}},
       {"outlet hotter, ratio 5/3", Typed(L"400", L"600", L"100"), {{kResult, L"400.0"}}},
       // Mended: the ratio is the larger difference over the smaller, whichever end is hotter.
       {"differences 100 and 500", Typed(L"200", L"600", L"100"), {{kResult, L"248.534"}}},

@@ -56,8 +56,9 @@ TEST(Calculators, TypedIntoAtOnceTabbedThroughAndClosed) {
       {L"Chaincalc.exe", L"Chaincalc四则运算",
        {{L"3", 0, L"3"}, {L"\t4", 2, L"7"}, {kBackTab + std::wstring(L"9"), 2, L"13"}}, L"退出"},
       {L"插值.exe", L"插值", {{L"4", 0, L"4"}, {L"\t2", 1, L"2"}, {L"", 5, L"0."}}, L"退出"},
-      // The start values are selected, so typing replaces them.
-      {L"Lmtdcalc.exe", L"计算温差", {{L"500", 0, L"500"}, {L"\t400", 1, L"400"}, {L"", 3, L"246.0"}}, L"退出"},
+      // The start values are selected, so typing replaces them; 171.7 / 101 and 64.6 / 38 are 1.7 as doubles.
+      {L"Lmtdcalc.exe", L"计算温差",
+       {{L"375.7\t305", 3, L"133.238"}, {kBackTab + std::wstring(L"164.6\t138\t100"), 3, L"50.129"}}, L"退出"},
       // The time box, then 主页 and 开始, pressed with the space bar.
       {L"计时.exe", L"计时器" + web, {{L"5", 0, L"5"}, {L"\t\t ", 0, L"0:*"}}, L"关闭", true},
   };

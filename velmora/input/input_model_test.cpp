@@ -26,7 +26,7 @@ TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
     SCOPED_TRACE(::testing::PrintToString(row.title));
     const auto change = TrackForeground(row.foreground, row.title);
     ASSERT_EQ(change.has_value(), row.becomesTarget);
-    if (change) EXPECT_EQ(change->target, row.foreground);
+    if (change) { EXPECT_EQ(change->target, row.foreground); }
   }
   EXPECT_FALSE(IsOwnTitle(L"aaa", L"aa"));  // an overlapping second occurrence counts
   EXPECT_TRUE(IsOwnTitle(L"aab", L"aa"));
