@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <thread>
+
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
 #include "ui/system.h"
@@ -39,6 +44,36 @@ std::vector<std::uint32_t> ClipboardPixels() {
   CloseClipboard();
   return pixels;
 }
+
+std::size_t ThreadCount() {
+  const ui::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 entry{sizeof entry};
+  std::size_t count = 0;
+  for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry)) {
+    count += entry.th32OwnerProcessID == GetCurrentProcessId();
+  }
+  return count;
+}
+
+// A window on a thread of its own whose own picture hangs (in WM_PRINT, the
+// message PrintWindow sends) until the test lets it go.
+struct HangingWindow {
+  static inline HANDLE printing, release;
+  static inline WNDPROC painting;
+  static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PRINT) SetEvent(printing), WaitForSingleObject(release, 60000);
+    return CallWindowProcW(painting, w, message, wParam, lParam);
+  }
+  static DWORD WINAPI Run(void* window) {
+    const TestWindow shown(RGB(200, 120, 30), {300, 200, 477, 295});
+    painting = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(shown.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+    *static_cast<HWND*>(window) = shown.Handle();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return 0;
+  }
+};
 
 void Ticks(const CapAreaWindow& picker, int count) {
   while (count-- > 0) SendMessageW(picker.Handle(), WM_TIMER, CapAreaWindow::kIdleTimerId, 0);
@@ -147,6 +182,53 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   EXPECT_EQ(marked, 12);  // none of them keeps the program running
   SetHiddenHelperMark({});
   click(W::kCmdClose);
+}
+
+// A window that answers and then hangs in drawing its own picture: the
+// control window answers meanwhile, the shot is the screen's after about a
+// second, and the late picture, freed where it was drawn, leaves no handle.
+TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheControlWindowAnswers) {
+  HangingWindow::printing = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HangingWindow::release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HWND target = nullptr;
+  DWORD targetThread = 0;
+  const ui::KernelHandle thread(CreateThread(nullptr, 0, HangingWindow::Run, &target, 0, &targetThread));
+  ASSERT_TRUE(WaitFor([&] { return target != nullptr; }));
+  const HWND control = ShowContinuousCapture({})->Handle();
+  const auto round = [&] {
+    ResetEvent(HangingWindow::release);
+    bool answered = false;  // by the control window while the target hung
+    std::thread user([&] {
+      DWORD_PTR ignored = 0;
+      answered = WaitForSingleObject(HangingWindow::printing, 30000) == WAIT_OBJECT_0 &&
+                 SendMessageTimeoutW(control, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) &&
+                 WaitForSingleObject(HangingWindow::release, 0) == WAIT_TIMEOUT;
+    });
+    RECT outer;
+    GetWindowRect(target, &outer);
+    const Picture shot = CaptureWholeWindow(target, true);
+    const bool screens = PixelsOf(shot.Bitmap(), shot.Width(), shot.Height()) ==
+                         ScreenPixels(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
+    SetEvent(HangingWindow::release);
+    user.join();
+    ResetEvent(HangingWindow::printing);
+    EXPECT_TRUE(answered);
+    EXPECT_TRUE(screens && shot.Width() == outer.right - outer.left);
+  };
+  // The first round makes what lives as long as the program. A late picture
+  // is freed on the thread that drew it, which then ends.
+  const std::uint64_t held = Picture::HeldBytes();
+  const std::size_t threads = ThreadCount();
+  const auto drawnAndGone = [&] { return Picture::HeldBytes() == held && ThreadCount() == threads; };
+  round();
+  ASSERT_TRUE(WaitFor(drawnAndGone));
+  const DWORD before = testsupport::GdiObjectCount();
+  round();
+  EXPECT_TRUE(WaitFor([&] { return drawnAndGone() && testsupport::GdiObjectCount() == before; }));
+  PostThreadMessageW(targetThread, WM_QUIT, 0, 0);
+  WaitForSingleObject(thread.get(), 30000);
+  SendMessageW(control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
+  CloseHandle(HangingWindow::printing), CloseHandle(HangingWindow::release);
 }
 
 // Where the window that would receive the keys outranks us, Windows would drop

@@ -252,7 +252,12 @@ Picture& Picture::operator=(Picture&& other) noexcept {
   return *this;
 }
 
-Picture::~Picture() { Held() -= bytes_; }
+Picture::~Picture() {
+  // Counted until the handles are gone, whichever thread frees them.
+  bitmap_.reset();
+  palette_.reset();
+  Held() -= bytes_;
+}
 
 std::uint64_t Picture::HeldBytes() { return Held(); }
 
