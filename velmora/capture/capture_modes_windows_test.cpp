@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <atomic>
 #include <thread>
 
 #include "tests/support/capture_test_support.h"
@@ -55,22 +56,23 @@ std::size_t ThreadCount() {
   return count;
 }
 
-// A window on a thread of its own whose own picture hangs (in WM_PRINT, the
-// message PrintWindow sends) until the test lets it go.
+// A window on a thread of its own whose own picture (WM_PRINT, which
+// PrintWindow sends) hangs until the test lets it go.
 struct HangingWindow {
-  static inline HANDLE printing, release;
+  static inline const ui::KernelHandle printing{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  static inline const ui::KernelHandle release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   static inline WNDPROC painting;
+  static inline std::atomic<HWND> window;
   static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PRINT) SetEvent(printing), WaitForSingleObject(release, 60000);
+    if (message == WM_PRINT) SetEvent(printing.get()), WaitForSingleObject(release.get(), 60000);
     return CallWindowProcW(painting, w, message, wParam, lParam);
   }
-  static DWORD WINAPI Run(void* window) {
+  static DWORD WINAPI Run(void*) {
     const TestWindow shown(RGB(200, 120, 30), {300, 200, 477, 295});
-    painting = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(shown.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
-    *static_cast<HWND*>(window) = shown.Handle();
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    const LONG_PTR hanging = reinterpret_cast<LONG_PTR>(&Procedure);
+    painting = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(shown.Handle(), GWLP_WNDPROC, hanging));
+    window = shown.Handle();
+    for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
     return 0;
   }
 };
@@ -186,49 +188,42 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
 
 // A window that answers and then hangs in drawing its own picture: the
 // control window answers meanwhile, the shot is the screen's after about a
-// second, and the late picture, freed where it was drawn, leaves no handle.
+// second, and the late picture, freed on the thread that drew it (which then
+// ends), leaves no handle. The first round makes what lives as long as the program.
 TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheControlWindowAnswers) {
-  HangingWindow::printing = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HangingWindow::release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HWND target = nullptr;
-  DWORD targetThread = 0;
-  const ui::KernelHandle thread(CreateThread(nullptr, 0, HangingWindow::Run, &target, 0, &targetThread));
-  ASSERT_TRUE(WaitFor([&] { return target != nullptr; }));
-  const HWND control = ShowContinuousCapture({})->Handle();
+  const std::uint64_t held = Picture::HeldBytes();
+  const std::size_t threads = ThreadCount() + 1;  // with the target's
+  DWORD id = 0;
+  const ui::KernelHandle thread(CreateThread(nullptr, 0, HangingWindow::Run, nullptr, 0, &id));
+  ASSERT_TRUE(WaitFor([] { return HangingWindow::window != nullptr; }));
+  const HWND target = HangingWindow::window, control = ShowContinuousCapture({})->Handle();
+  RECT r;
+  GetWindowRect(target, &r);
   const auto round = [&] {
-    ResetEvent(HangingWindow::release);
-    bool answered = false;  // by the control window while the target hung
+    bool answered = false;  // by the control window while the target hangs
     std::thread user([&] {
       DWORD_PTR ignored = 0;
-      answered = WaitForSingleObject(HangingWindow::printing, 30000) == WAIT_OBJECT_0 &&
+      answered = WaitForSingleObject(HangingWindow::printing.get(), 30000) == WAIT_OBJECT_0 &&
                  SendMessageTimeoutW(control, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) &&
-                 WaitForSingleObject(HangingWindow::release, 0) == WAIT_TIMEOUT;
+                 WaitForSingleObject(HangingWindow::release.get(), 0) == WAIT_TIMEOUT;
     });
-    RECT outer;
-    GetWindowRect(target, &outer);
     const Picture shot = CaptureWholeWindow(target, true);
-    const bool screens = PixelsOf(shot.Bitmap(), shot.Width(), shot.Height()) ==
-                         ScreenPixels(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
-    SetEvent(HangingWindow::release);
+    EXPECT_TRUE(PixelsOf(shot.Bitmap(), r.right - r.left, r.bottom - r.top) ==
+                ScreenPixels(r.left, r.top, r.right - r.left, r.bottom - r.top));
+    SetEvent(HangingWindow::release.get());
     user.join();
-    ResetEvent(HangingWindow::printing);
+    ResetEvent(HangingWindow::printing.get()), ResetEvent(HangingWindow::release.get());
     EXPECT_TRUE(answered);
-    EXPECT_TRUE(screens && shot.Width() == outer.right - outer.left);
   };
-  // The first round makes what lives as long as the program. A late picture
-  // is freed on the thread that drew it, which then ends.
-  const std::uint64_t held = Picture::HeldBytes();
-  const std::size_t threads = ThreadCount();
   const auto drawnAndGone = [&] { return Picture::HeldBytes() == held && ThreadCount() == threads; };
   round();
   ASSERT_TRUE(WaitFor(drawnAndGone));
   const DWORD before = testsupport::GdiObjectCount();
   round();
   EXPECT_TRUE(WaitFor([&] { return drawnAndGone() && testsupport::GdiObjectCount() == before; }));
-  PostThreadMessageW(targetThread, WM_QUIT, 0, 0);
+  PostThreadMessageW(id, WM_QUIT, 0, 0);
   WaitForSingleObject(thread.get(), 30000);
   SendMessageW(control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
-  CloseHandle(HangingWindow::printing), CloseHandle(HangingWindow::release);
 }
 
 // Where the window that would receive the keys outranks us, Windows would drop
