@@ -4,7 +4,6 @@
 #include <tlhelp32.h>
 
 #include <atomic>
-#include <thread>
 
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
@@ -56,15 +55,20 @@ std::size_t ThreadCount() {
   return count;
 }
 
-// A window on a thread of its own whose own picture (WM_PRINT, which
-// PrintWindow sends) hangs until the test lets it go.
+// A window on a thread of its own that, drawing its own picture (WM_PRINT,
+// which PrintWindow sends), asks the control window, then hangs until the
+// test lets it go.
 struct HangingWindow {
-  static inline const ui::KernelHandle printing{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   static inline const ui::KernelHandle release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  static inline std::atomic<HWND> window, control;
+  static inline std::atomic<bool> answered;
   static inline WNDPROC painting;
-  static inline std::atomic<HWND> window;
   static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PRINT) SetEvent(printing.get()), WaitForSingleObject(release.get(), 60000);
+    DWORD_PTR ignored = 0;
+    if (message == WM_PRINT) {
+      answered = SendMessageTimeoutW(control, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) != 0;
+      WaitForSingleObject(release.get(), 60000);
+    }
     return CallWindowProcW(painting, w, message, wParam, lParam);
   }
   static DWORD WINAPI Run(void*) {
@@ -196,34 +200,27 @@ TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheCont
   DWORD id = 0;
   const ui::KernelHandle thread(CreateThread(nullptr, 0, HangingWindow::Run, nullptr, 0, &id));
   ASSERT_TRUE(WaitFor([] { return HangingWindow::window != nullptr; }));
-  const HWND target = HangingWindow::window, control = ShowContinuousCapture({})->Handle();
+  const HWND target = HangingWindow::window;
+  HangingWindow::control = ShowContinuousCapture({})->Handle();
   RECT r;
   GetWindowRect(target, &r);
   const auto round = [&] {
-    bool answered = false;  // by the control window while the target hangs
-    std::thread user([&] {
-      DWORD_PTR ignored = 0;
-      answered = WaitForSingleObject(HangingWindow::printing.get(), 30000) == WAIT_OBJECT_0 &&
-                 SendMessageTimeoutW(control, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) &&
-                 WaitForSingleObject(HangingWindow::release.get(), 0) == WAIT_TIMEOUT;
-    });
-    const Picture shot = CaptureWholeWindow(target, true);
-    EXPECT_TRUE(PixelsOf(shot.Bitmap(), r.right - r.left, r.bottom - r.top) ==
+    HangingWindow::answered = false;
+    EXPECT_TRUE(PixelsOf(CaptureWholeWindow(target, true).Bitmap(), r.right - r.left, r.bottom - r.top) ==
                 ScreenPixels(r.left, r.top, r.right - r.left, r.bottom - r.top));
+    EXPECT_TRUE(HangingWindow::answered);  // by the control window while the target hangs
     SetEvent(HangingWindow::release.get());
-    user.join();
-    ResetEvent(HangingWindow::printing.get()), ResetEvent(HangingWindow::release.get());
-    EXPECT_TRUE(answered);
   };
   const auto drawnAndGone = [&] { return Picture::HeldBytes() == held && ThreadCount() == threads; };
   round();
   ASSERT_TRUE(WaitFor(drawnAndGone));
+  ResetEvent(HangingWindow::release.get());
   const DWORD before = testsupport::GdiObjectCount();
   round();
   EXPECT_TRUE(WaitFor([&] { return drawnAndGone() && testsupport::GdiObjectCount() == before; }));
   PostThreadMessageW(id, WM_QUIT, 0, 0);
   WaitForSingleObject(thread.get(), 30000);
-  SendMessageW(control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
+  SendMessageW(HangingWindow::control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
 }
 
 // Where the window that would receive the keys outranks us, Windows would drop
