@@ -38,6 +38,8 @@ NewerFunctions::NewerFunctions(HMODULE user32, HMODULE shcore) {
   LookUp(user32, "GetSystemMetricsForDpi", getSystemMetricsForDpi);
   LookUp(user32, "SetThreadDpiAwarenessContext", setThreadDpiAwarenessContext);
   LookUp(user32, "SetProcessDpiAwarenessContext", setProcessDpiAwarenessContext);
+  LookUp(user32, "GetWindowDpiAwarenessContext", getWindowDpiAwarenessContext);
+  LookUp(user32, "GetAwarenessFromDpiAwarenessContext", getAwarenessFromDpiAwarenessContext);
   LookUp(shcore, "GetDpiForMonitor", getDpiForMonitor);
   LookUp(shcore, "SetProcessDpiAwareness", setProcessDpiAwareness);
 }
@@ -68,6 +70,21 @@ UINT WindowDpi(HWND window, const NewerFunctions& f) {
   // Windows 8.1 and 10 before 1607 send WM_DPICHANGED with the DPI of the
   // monitor the window is on, so that is the DPI it must be laid out at.
   return MonitorDpi(window ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) : nullptr, f);
+}
+
+// GetWindowDpiAwarenessContext, GetAwarenessFromDpiAwarenessContext (Windows 10 1607).
+DPI_AWARENESS WindowDpiAwareness(HWND window, const NewerFunctions& f) {
+  if (!window || !f.getWindowDpiAwarenessContext || !f.getAwarenessFromDpiAwarenessContext) {
+    return DPI_AWARENESS_INVALID;
+  }
+  const DPI_AWARENESS_CONTEXT context = f.getWindowDpiAwarenessContext(window);
+  return context ? f.getAwarenessFromDpiAwarenessContext(context) : DPI_AWARENESS_INVALID;
+}
+
+// GetDpiForWindow: for an unaware window 96, for a system-aware one the
+// system DPI, for a per-monitor aware one its monitor's.
+UINT OwnWindowDpi(HWND window, const NewerFunctions& f) {
+  return window && f.getDpiForWindow ? f.getDpiForWindow(window) : 0;
 }
 
 // GetDpiForMonitor: https://learn.microsoft.com/windows/win32/api/shellscalingapi/nf-shellscalingapi-getdpiformonitor

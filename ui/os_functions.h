@@ -20,6 +20,8 @@ struct NewerFunctions {
   int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
   DPI_AWARENESS_CONTEXT(WINAPI* setThreadDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
   BOOL(WINAPI* setProcessDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT(WINAPI* getWindowDpiAwarenessContext)(HWND) = nullptr;
+  DPI_AWARENESS(WINAPI* getAwarenessFromDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
   // shcore (Windows 8.1): the monitor's DPI, and the process-wide awareness.
   HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
   HRESULT(WINAPI* setProcessDpiAwareness)(int) = nullptr;
@@ -32,6 +34,11 @@ const NewerFunctions& SystemFunctions();
 UINT SystemDpi(const NewerFunctions& f = SystemFunctions());
 // The DPI a window is drawn at: its own, else its monitor's, else the session's.
 UINT WindowDpi(HWND window, const NewerFunctions& f = SystemFunctions());
+// How a window follows its monitor's DPI; DPI_AWARENESS_INVALID where the
+// system cannot say (before Windows 10 1607).
+DPI_AWARENESS WindowDpiAwareness(HWND window, const NewerFunctions& f = SystemFunctions());
+// The DPI a window draws at, as the system keeps it; 0 where it cannot say.
+UINT OwnWindowDpi(HWND window, const NewerFunctions& f = SystemFunctions());
 // The effective DPI of a monitor; the session's where monitors have none.
 UINT MonitorDpi(HMONITOR monitor, const NewerFunctions& f = SystemFunctions());
 // The outer rectangle of a window whose client area is `r`, at a DPI.

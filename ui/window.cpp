@@ -189,22 +189,27 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-void Delay(double seconds) {
+void Delay(double seconds) { DelayUntil(nullptr, seconds); }
+
+bool DelayUntil(HANDLE object, double seconds) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(std::max(0.0, seconds) * 1000.0);
+  const auto signalled = [object] { return object && WaitForSingleObject(object, 0) == WAIT_OBJECT_0; };
   for (;;) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
+        return signalled();
       }
       if (HandleDialogKeys(msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
+    if (signalled()) return true;
     const ULONGLONG now = GetTickCount64();
-    if (now >= end) return;
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (now >= end) return false;
+    MsgWaitForMultipleObjectsEx(object ? 1 : 0, object ? &object : nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
   }
 }
 

@@ -96,5 +96,8 @@ int RunMessageLoop();
 // events, so timers and menu commands keep running during the wait. Returns
 // early when the program is quitting (the quit message stays queued).
 void Delay(double seconds);
+// The same, ending early when the object (a thread, an event) is signalled;
+// returns whether it was.
+bool DelayUntil(HANDLE object, double seconds);
 
 }  // namespace ui

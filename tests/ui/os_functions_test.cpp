@@ -31,7 +31,9 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
                              reinterpret_cast<void*>(c.f.adjustWindowRectExForDpi),
                              reinterpret_cast<void*>(c.f.getSystemMetricsForDpi),
                              reinterpret_cast<void*>(c.f.setThreadDpiAwarenessContext),
-                             reinterpret_cast<void*>(c.f.setProcessDpiAwarenessContext)};
+                             reinterpret_cast<void*>(c.f.setProcessDpiAwarenessContext),
+                             reinterpret_cast<void*>(c.f.getWindowDpiAwarenessContext),
+                             reinterpret_cast<void*>(c.f.getAwarenessFromDpiAwarenessContext)};
     for (const void* entry : entries) EXPECT_EQ(entry != nullptr, c.found);
     EXPECT_EQ(c.f.getDpiForMonitor && c.f.setProcessDpiAwareness, c.foundShcore);
     EXPECT_EQ(ui::MonitorDpi(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), c.f), screenDpi);

@@ -12,6 +12,9 @@
 
 using namespace capture;
 
+// Rows name only the fields they set, as the Windows builds allow everywhere.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
   const std::tuple<LocalTime, TimeLayout, std::wstring> rows[] = {
       {{2008, 11, 5, 14, 3, 7}, TimeLayout::Separated, L"Kelvo抓屏20081105_140307.bmp"},
@@ -239,26 +242,44 @@ TEST(ScreenGeometry, TheMonitorARectangleBelongsTo) {
   }
 }
 
+// kLeftOfPrimary: a 96 DPI monitor left of a primary at 150 % (144 DPI).
+// Targets: window, visible frame, minimised, maximised, renders its own picture, awareness, its DPI.
 TEST(ScreenGeometry, WhatAShotOfAWindowReads) {
-  const ScreenRect all = VirtualScreen(kLeftOfPrimary);
   using S = WindowShot::Source;
+  constexpr auto Un = DpiAwareness::Unaware, Sys = DpiAwareness::System, PM = DpiAwareness::PerMonitor;
   const struct {
-    ScreenRect window, visible;
-    bool ownPicture;
+    ShotTarget target;
+    unsigned systemDpi;
     WindowShot shot;
   } rows[] = {
-      {{100, 100, 900, 700}, {107, 100, 893, 693}, true, {S::Window, {7, 0, 793, 593}}},  // invisible borders
-      {{-400, 200, 600, 800}, {}, true, {S::Window, {0, 0, 1000, 600}}},                  // across two monitors
-      {{-3000, 0, -2000, 500}, {}, true, {S::Window, {0, 0, 1000, 500}}},                 // off every monitor
-      {{-400, 200, 600, 800}, {-400, 200, 600, 800}, false, {S::Screen, {-400, 200, 600, 800}}},
-      {{-1500, 100, -1000, 400}, {}, false, {S::Screen, {-1280, 100, -1000, 400}}},
-      {{1800, 1000, 2100, 1200}, {}, false, {S::Screen, {1800, 1000, 1920, 1080}}},
-      {{-3000, 0, -2000, 500}, {}, false, {}},  // nothing to read: skipped
-      {{5, 5, 5, 5}, {}, true, {}},
-      {{0, 0, 100, 100}, {200, 200, 300, 300}, true, {}}};
+      {{{100, 100, 900, 700}, {107, 100, 893, 693}, 0, 0, 1, PM}, 144, {S::Window, {7, 0, 793, 593}}},  // invisible borders
+      {{{-400, 200, 600, 800}, {}, 0, 0, 1, PM}, 144, {S::Window, {0, 0, 1000, 600}}},   // across two monitors
+      {{{-3000, 0, -2000, 500}, {}, 0, 0, 1, PM}, 144, {S::Window, {0, 0, 1000, 500}}},  // off every monitor
+      {{{-400, 200, 600, 800}, {-400, 200, 600, 800}}, 144, {S::Screen, {-400, 200, 600, 800}}},
+      {{{-1500, 100, -1000, 400}}, 144, {S::Screen, {-1280, 100, -1000, 400}}},
+      {{{1800, 1000, 2100, 1200}}, 144, {S::Screen, {1800, 1000, 1920, 1080}}},
+      {{{-3000, 0, -2000, 500}}, 144, {}},  // nothing to read: skipped
+      {{{5, 5, 5, 5}, {}, 0, 0, 1, PM}, 144, {}},
+      {{{0, 0, 100, 100}, {200, 200, 300, 300}, 0, 0, 1, PM}, 144, {}},
+      // Scaled by the system on screen, where its own picture would be smaller.
+      {{{100, 100, 500, 400}, {}, 0, 0, 1, Un, 96}, 144, {S::Screen, {100, 100, 500, 400}}},  // unaware at 150 %
+      {{{100, 100, 500, 400}, {}, 0, 0, 1, Sys, 144}, 144, {S::Window, {0, 0, 400, 300}}},
+      {{{-900, 100, -500, 400}, {}, 0, 0, 1, Sys, 144}, 144, {S::Screen, {-900, 100, -500, 400}}},
+      {{{-900, 100, -500, 400}, {}, 0, 0, 1, Un, 96}, 144, {S::Window, {0, 0, 400, 300}}},
+      {{{-900, 100, 100, 400}, {}, 0, 0, 1, PM, 144}, 144, {S::Window, {0, 0, 1000, 300}}},
+      {{{-900, 100, -500, 400}, {}, 0, 0, 1}, 96, {S::Window, {0, 0, 400, 300}}},  // DPI unknown (7, 8.1)
+      {{{-900, 100, -500, 400}, {}, 0, 0, 1}, 120, {S::Screen, {-900, 100, -500, 400}}},
+      {{{100, 100, 500, 400}, {}, 0, 0, 1}, 96, {S::Screen, {100, 100, 500, 400}}},
+      {{{-32000, -32000, -31840, -31972}, {}, 1, 0, 1, PM}, 144, {}},  // minimised: nothing to take
+      {{{100, 100, 260, 128}, {}, 1}, 144, {}},
+      {{{-8, -8, 1928, 1048}, {}, 0, 1}, 144, {S::Screen, {0, 0, 1920, 1048}}},  // maximised: its monitor only
+      {{{-8, -8, 1928, 1048}, {}, 0, 1, 1, PM}, 144, {S::Window, {8, 8, 1928, 1056}}},
+      {{{-1288, 48, 8, 1048}, {}, 0, 1}, 144, {S::Screen, {-1280, 56, 0, 1048}}},
+      {{{-8, -8, 1928, 1048}}, 144, {S::Screen, {-8, 0, 1920, 1048}}}};
   for (const auto& row : rows) {
-    EXPECT_EQ(ShotOfWindow(row.window, row.visible, all, row.ownPicture), row.shot) << row.window.left;
+    EXPECT_EQ(ShotOfWindow(row.target, kLeftOfPrimary, row.systemDpi), row.shot) << row.target.window.left;
   }
+  EXPECT_EQ(ShotOfWindow({{0, 0, 10, 10}, {}, 0, 0, 1}, {}, 96), (WindowShot{S::Window, {0, 0, 10, 10}}));
 }
 
 TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <atomic>
+
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
 #include "ui/system.h"
@@ -40,6 +45,42 @@ std::vector<std::uint32_t> ClipboardPixels() {
   CloseClipboard();
   return pixels;
 }
+
+std::size_t ThreadCount() {
+  const ui::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 entry{sizeof entry};
+  std::size_t count = 0;
+  for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry)) {
+    count += entry.th32OwnerProcessID == GetCurrentProcessId();
+  }
+  return count;
+}
+
+// A window on a thread of its own that, drawing its own picture (WM_PRINT,
+// which PrintWindow sends), asks the control window, then hangs until the
+// test lets it go.
+struct HangingWindow {
+  static inline const ui::KernelHandle release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  static inline std::atomic<HWND> window, control;
+  static inline std::atomic<bool> answered;
+  static inline WNDPROC painting;
+  static LRESULT CALLBACK Procedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR ignored = 0;
+    if (message == WM_PRINT) {
+      answered = SendMessageTimeoutW(control, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored) != 0;
+      WaitForSingleObject(release.get(), 60000);
+    }
+    return CallWindowProcW(painting, w, message, wParam, lParam);
+  }
+  static DWORD WINAPI Run(void*) {
+    const TestWindow shown(RGB(200, 120, 30), {300, 200, 477, 295});
+    const LONG_PTR hanging = reinterpret_cast<LONG_PTR>(&Procedure);
+    painting = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(shown.Handle(), GWLP_WNDPROC, hanging));
+    window = shown.Handle();
+    for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
+    return 0;
+  }
+};
 
 void Ticks(const CapAreaWindow& picker, int count) {
   while (count-- > 0) SendMessageW(picker.Handle(), WM_TIMER, CapAreaWindow::kIdleTimerId, 0);
@@ -170,6 +211,39 @@ TEST(CaptureWindows, ClosingHandsTheActivationBackToTheWindowWorkedIn) {
     SendMessageW(opened, WM_CLOSE, 0, 0);
     EXPECT_TRUE(!IsWindow(opened) && WaitFor([&] { return GetForegroundWindow() == worked.Handle(); }));
   }
+}
+
+// A window that answers and then hangs in drawing its own picture: the
+// control window answers meanwhile, the shot is the screen's after about a
+// second, and the late picture, freed on the thread that drew it (which then
+// ends), leaves no handle. The first round makes what lives as long as the program.
+TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheControlWindowAnswers) {
+  const std::uint64_t held = Picture::HeldBytes();
+  const std::size_t threads = ThreadCount() + 1;  // with the target's
+  DWORD id = 0;
+  const ui::KernelHandle thread(CreateThread(nullptr, 0, HangingWindow::Run, nullptr, 0, &id));
+  ASSERT_TRUE(WaitFor([] { return HangingWindow::window != nullptr; }));
+  const HWND target = HangingWindow::window;
+  HangingWindow::control = ShowContinuousCapture({})->Handle();
+  RECT r;
+  GetWindowRect(target, &r);
+  const auto round = [&] {
+    HangingWindow::answered = false;
+    EXPECT_TRUE(PixelsOf(CaptureWholeWindow(target, true).Bitmap(), r.right - r.left, r.bottom - r.top) ==
+                ScreenPixels(r.left, r.top, r.right - r.left, r.bottom - r.top));
+    EXPECT_TRUE(HangingWindow::answered);  // by the control window while the target hangs
+    SetEvent(HangingWindow::release.get());
+  };
+  const auto drawnAndGone = [&] { return Picture::HeldBytes() == held && ThreadCount() == threads; };
+  round();
+  ASSERT_TRUE(WaitFor(drawnAndGone));
+  ResetEvent(HangingWindow::release.get());
+  const DWORD before = testsupport::GdiObjectCount();
+  round();
+  EXPECT_TRUE(WaitFor([&] { return drawnAndGone() && testsupport::GdiObjectCount() == before; }));
+  PostThreadMessageW(id, WM_QUIT, 0, 0);
+  WaitForSingleObject(thread.get(), 30000);
+  SendMessageW(HangingWindow::control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
 }
 
 // Where the window that would receive the keys outranks us, Windows would drop

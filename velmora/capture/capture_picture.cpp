@@ -4,10 +4,12 @@
 #include <versionhelpers.h>
 
 #include <atomic>
+#include <memory>
 #include <utility>
 
 #include "ui/os_functions.h"
 #include "ui/system.h"
+#include "ui/window.h"
 #include "velmora/capture/capture_room.h"
 
 namespace capture {
@@ -77,17 +79,37 @@ void BlackOut(const Picture& picture, const std::vector<ScreenRect>& parts, cons
 // compositor render the window as it is, covered or not, on any monitor or
 // none, with what the graphics card draws in it:
 // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-printwindow
+// Without the flag (Windows 7) the window draws itself, and a window drawn
+// by the graphics card (many CAD programs) comes out black; there the
+// screen is read, this program's own windows standing aside.
 constexpr UINT kRenderFullContent = 0x00000002;  // PW_RENDERFULLCONTENT, not in the Windows 7 headers
 constexpr UINT kAnswerMilliseconds = 500;
+// How long a window may take to draw its own picture before the screen is
+// read instead; events keep flowing meanwhile.
+constexpr double kLongestRenderSeconds = 1.0;
 
-// PrintWindow waits for the window's own thread: a window that does not
-// answer would hang the caller, so it must have answered a message just now.
+// A window that does not answer would only keep its picture from coming in
+// time, so it must have answered a message just now.
 // IsHungAppWindow: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-ishungappwindow
 bool CanRenderOwnPicture(HWND window) {
   if (!IsWindows8Point1OrGreater() || IsHungAppWindow(window)) return false;
   DWORD_PTR ignored = 0;
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_ERRORONEXIT, kAnswerMilliseconds,
                              &ignored) != 0;
+}
+
+DpiAwareness AwarenessOf(HWND window) {
+  switch (ui::WindowDpiAwareness(window)) {
+    case DPI_AWARENESS_UNAWARE: return DpiAwareness::Unaware;
+    case DPI_AWARENESS_SYSTEM_AWARE: return DpiAwareness::System;
+    case DPI_AWARENESS_PER_MONITOR_AWARE: return DpiAwareness::PerMonitor;
+    default: return DpiAwareness::Unknown;
+  }
+}
+
+ShotTarget DescribeWindow(HWND window, const RECT& outer, bool ownPicture) {
+  return {ToScreenRect(outer), VisibleBounds(window), IsIconic(window) != FALSE, IsZoomed(window) != FALSE, ownPicture,
+          AwarenessOf(window), ui::OwnWindowDpi(window)};
 }
 
 Picture RenderWindow(HWND window, int width, int height) {
@@ -104,6 +126,81 @@ Picture RenderWindow(HWND window, int width, int height) {
   if (!drawn) return {};
   return Picture(std::move(bitmap), HasSystemPalette(screen.get()) ? CopySystemPalette(screen.get()) : ui::Palette());
 }
+
+struct Rendering {
+  HWND window;
+  int width, height;
+  Picture picture;
+};
+
+// PrintWindow waits for the window's own thread ("a blocking or synchronous
+// function"), so it runs here. The thread and the waiting side each hold
+// the rendering; whichever lets go last frees it. A picture that comes too
+// late is thus freed here, its handles never touched by the other side.
+DWORD WINAPI RenderInto(void* share) {
+  const std::unique_ptr<std::shared_ptr<Rendering>> mine(static_cast<std::shared_ptr<Rendering>*>(share));
+  Rendering& r = **mine;
+  r.picture = RenderWindow(r.window, r.width, r.height);
+  return 0;
+}
+
+// The window's own picture, or an empty one when it could not be drawn in time.
+Picture RenderWindowInTime(HWND window, int width, int height) {
+  const auto rendering = std::make_shared<Rendering>(Rendering{window, width, height, {}});
+  auto share = std::make_unique<std::shared_ptr<Rendering>>(rendering);
+  const ui::KernelHandle thread(CreateThread(nullptr, 0, RenderInto, share.get(), 0, nullptr));
+  if (!thread) return {};
+  share.release();  // the thread's from here on
+  if (!ui::DelayUntil(thread.get(), kLongestRenderSeconds)) return {};
+  return std::move(rendering->picture);
+}
+
+// Velmora's own windows over a part of the screen leave a read of it for
+// the read's length. From Windows 10 2004 the compositor leaves such a
+// window out of screen reads while still showing it (WDA_EXCLUDEFROMCAPTURE);
+// before that it is hidden for the instant and shown again, unactivated.
+// SetWindowDisplayAffinity: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-setwindowdisplayaffinity
+class OwnWindowsAside {
+ public:
+  OwnWindowsAside(HWND target, const ScreenRect& read) : target_(target), read_(read) {
+    EnumWindows(Consider, reinterpret_cast<LPARAM>(this));
+    if (excluded_.empty() && hidden_.empty()) return;
+    ui::WaitForCompositor();  // the next frame leaves them out
+    ui::Delay(0);             // windows of this thread under them paint what they uncovered
+  }
+  OwnWindowsAside(const OwnWindowsAside&) = delete;
+  OwnWindowsAside& operator=(const OwnWindowsAside&) = delete;
+  ~OwnWindowsAside() {
+    for (const HWND w : excluded_) SetWindowDisplayAffinity(w, WDA_NONE);
+    for (const HWND w : hidden_) ShowWindow(w, SW_SHOWNA);
+  }
+
+ private:
+  static BOOL CALLBACK Consider(HWND window, LPARAM self) {
+    reinterpret_cast<OwnWindowsAside*>(self)->StandAside(window);
+    return TRUE;
+  }
+  void StandAside(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    RECT r{};
+    if (window == target_ || process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+        !GetWindowRect(window, &r) || Intersection(ToScreenRect(r), read_).Empty()) {
+      return;
+    }
+    if (SetWindowDisplayAffinity(window, kExcludeFromCapture)) {
+      excluded_.push_back(window);
+    } else {
+      ShowWindow(window, SW_HIDE);
+      hidden_.push_back(window);
+    }
+  }
+  static constexpr DWORD kExcludeFromCapture = 0x00000011;  // WDA_EXCLUDEFROMCAPTURE, Windows 10 2004
+
+  HWND target_;
+  ScreenRect read_;
+  std::vector<HWND> excluded_, hidden_;
+};
 
 // The process's address space, and the pictures in it. Plenty when the
 // system cannot say, so that a capture is never refused for want of an answer.
@@ -155,7 +252,12 @@ Picture& Picture::operator=(Picture&& other) noexcept {
   return *this;
 }
 
-Picture::~Picture() { Held() -= bytes_; }
+Picture::~Picture() {
+  // Counted until the handles are gone, whichever thread frees them.
+  bitmap_.reset();
+  palette_.reset();
+  Held() -= bytes_;
+}
 
 std::uint64_t Picture::HeldBytes() { return Held(); }
 
@@ -235,17 +337,20 @@ Picture CaptureWholeWindow(HWND window, bool ownPicture) {
   const PhysicalPixelsScope physical;
   RECT outer{};
   if (!GetWindowRect(window, &outer)) return {};
-  const ScreenRect all = VirtualScreen(DisplayMonitors());
-  WindowShot shot = ShotOfWindow(ToScreenRect(outer), VisibleBounds(window), all, ownPicture);
+  const std::vector<Monitor> monitors = DisplayMonitors();
+  ShotTarget target = DescribeWindow(window, outer, ownPicture);
+  WindowShot shot = ShotOfWindow(target, monitors, ui::SystemDpi());
   if (shot.source == WindowShot::Source::Window) {
-    Picture whole = RenderWindow(window, outer.right - outer.left, outer.bottom - outer.top);
+    Picture whole = RenderWindowInTime(window, outer.right - outer.left, outer.bottom - outer.top);
     const ScreenRect& r = shot.rect;
     if (whole && r.left == 0 && r.top == 0 && r.right == whole.Width() && r.bottom == whole.Height()) return whole;
     if (whole) return CropPicture(whole, r.left, r.top, r.Width(), r.Height());
-    // The system would not render it after all: what the screen shows of it.
-    shot = ShotOfWindow(ToScreenRect(outer), VisibleBounds(window), all, false);
+    // Not drawn, or not in time: what the screen shows of it.
+    target.rendersOwnPicture = false;
+    shot = ShotOfWindow(target, monitors, ui::SystemDpi());
   }
   if (shot.source != WindowShot::Source::Screen) return {};
+  const OwnWindowsAside aside(window, shot.rect);
   return CaptureWindow(nullptr, true, shot.rect.left, shot.rect.top, shot.rect.Width(), shot.rect.Height());
 }
 

@@ -76,11 +76,14 @@ Picture CaptureScreen(const std::vector<Monitor>& monitors);
 Picture CaptureScreenApart();
 
 // The foreground window with its frame and title bar, wherever it stands and
-// whatever covers it; an empty picture when there is nothing to take.
+// whatever covers it; an empty picture when there is nothing to take (no
+// foreground window, a minimised one, one on no monitor).
 Picture CaptureActiveWindow();
 
-// A window's own picture or, where the system cannot render one, what the
-// screen shows of it; `ownPicture` false always reads the screen.
+// A window's own picture where the system draws it at its on-screen size
+// within about a second, events flowing meanwhile; otherwise what the screen
+// shows of it, with this program's own windows left out. `ownPicture` false
+// always reads the screen.
 Picture CaptureWholeWindow(HWND window, bool ownPicture);
 
 // width x height pixels of a picture already in memory from (left, top), in

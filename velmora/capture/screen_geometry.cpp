@@ -106,16 +106,27 @@ PickerCover PickerCovers(std::span<const Monitor> monitors) {
   return {VirtualScreen(monitors), monitors.size() == 1};
 }
 
-WindowShot ShotOfWindow(const ScreenRect& window, const ScreenRect& visible, const ScreenRect& virtualScreen,
-                        bool ownPicture) {
+bool DrawnAtScreenSize(DpiAwareness awareness, unsigned windowDpi, unsigned monitorDpi, unsigned systemDpi) {
+  constexpr unsigned kUnscaled = 96;
+  if (awareness == DpiAwareness::PerMonitor) return true;
+  if (windowDpi != 0) return windowDpi == monitorDpi;
+  return monitorDpi == kUnscaled && systemDpi == kUnscaled;
+}
+
+WindowShot ShotOfWindow(const ShotTarget& target, std::span<const Monitor> monitors, unsigned systemDpi) {
+  if (target.minimised) return {};
+  const ScreenRect& window = target.window;
   // Where the system gives no visible frame, the outer rectangle is it.
-  const ScreenRect seen = visible.Empty() ? window : Intersection(visible, window);
+  ScreenRect seen = target.visible.Empty() ? window : Intersection(target.visible, window);
+  const Monitor* home = MonitorOf(window, monitors);
+  if (target.maximised && home) seen = Intersection(seen, home->bounds);
   if (seen.Empty()) return {};
-  if (ownPicture) {
+  if (target.rendersOwnPicture &&
+      DrawnAtScreenSize(target.awareness, target.dpi, home ? home->dpi : systemDpi, systemDpi)) {
     return {WindowShot::Source::Window,
             {seen.left - window.left, seen.top - window.top, seen.right - window.left, seen.bottom - window.top}};
   }
-  const ScreenRect shown = Intersection(seen, virtualScreen);
+  const ScreenRect shown = Intersection(seen, VirtualScreen(monitors));
   if (shown.Empty()) return {};
   return {WindowShot::Source::Screen, shown};
 }

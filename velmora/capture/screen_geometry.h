@@ -66,14 +66,34 @@ struct WindowShot {
   bool operator==(const WindowShot&) const = default;
 };
 
-// A shot of a window whose outer rectangle is `window` and whose visible
-// frame is `visible` (a modern frame's invisible resize borders left out).
-// The window's own picture, where the system can render it, holds the
-// window wherever it stands, on any monitor or off all of them, and nothing
-// that covers it; otherwise the shot reads the screen, clipped to the
-// virtual screen. Nothing to read gives Source::None: such a shot is skipped.
-WindowShot ShotOfWindow(const ScreenRect& window, const ScreenRect& visible, const ScreenRect& virtualScreen,
-                        bool ownPicture);
+// How a window follows the DPI of the monitor it stands on. The system
+// scales what an unaware or system-aware window draws wherever that DPI
+// differs from the one the window draws at.
+enum class DpiAwareness { Unknown, Unaware, System, PerMonitor };
+
+// A window to take, as the system describes it.
+struct ShotTarget {
+  ScreenRect window;   // the outer rectangle
+  ScreenRect visible;  // the visible frame (a modern frame's invisible resize borders left out); empty where unknown
+  bool minimised = false;
+  bool maximised = false;
+  bool rendersOwnPicture = false;  // the system can draw the window's own picture, and the window answers
+  DpiAwareness awareness = DpiAwareness::Unknown;
+  unsigned dpi = 0;  // the DPI it draws at; 0 where the system cannot say
+};
+
+// Whether the window's own picture has the size it has on screen: it follows
+// its monitor's DPI or draws at it already. Where the window's DPI is unknown
+// only a desktop at 96 DPI throughout scales nobody.
+bool DrawnAtScreenSize(DpiAwareness awareness, unsigned windowDpi, unsigned monitorDpi, unsigned systemDpi);
+
+// A shot of a window. Its own picture, where the system can render it at
+// the window's on-screen size, holds the window wherever it stands, on any
+// monitor or off all of them, and nothing that covers it; otherwise the shot
+// reads the screen, clipped to the virtual screen. A maximised window is cut
+// to its own monitor (the system lets its frame run past the edges). Nothing
+// to read, or a minimised window, gives Source::None: such a shot is skipped.
+WindowShot ShotOfWindow(const ShotTarget& target, std::span<const Monitor> monitors, unsigned systemDpi);
 
 // Where the notice goes: on the anchor's monitor (the bar's), above the
 // anchor with right edges aligned, below it where there is no room above,
