@@ -159,6 +159,19 @@ void ClickAt(POINT screen, bool right) {
   Settle(100);
 }
 
+void MouseAt(POINT screen, DWORD button) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  INPUT in[2]{};
+  in[0].type = INPUT_MOUSE;
+  in[0].mi.dx = MulDiv(screen.x, 65535, w - 1);
+  in[0].mi.dy = MulDiv(screen.y, 65535, h - 1);
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1] = in[0];
+  in[1].mi.dwFlags |= button;
+  SendInput(2, in, sizeof in[0]);
+  Settle(100);
+}
+
 void Click(HWND control, bool right) {
   BringToFront(GetAncestor(control, GA_ROOT));
   RECT r;

@@ -98,6 +98,28 @@ TEST_F(StatementWindow, EveryLoadFreesItsFonts) {
   }
 }
 
+// The sentence list, the file list and the drive list, its dropped list
+// too, all ask for the same pink (the test's desktop has no high contrast).
+TEST_F(StatementWindow, TheListAndFileControlsArePink) {
+  COMBOBOXINFO drive{};
+  drive.cbSize = sizeof drive;
+  ASSERT_TRUE(GetComboBoxInfo(Item(InputWindow::kDrive1), &drive));
+  const ui::WindowDc windowDc(window_.Handle());
+  const HDC dc = windowDc.get();
+  const std::pair<UINT, HWND> asks[] = {{WM_CTLCOLORLISTBOX, Item(InputWindow::kList1)},
+                                        {WM_CTLCOLORLISTBOX, Item(InputWindow::kFile1)},
+                                        {WM_CTLCOLORLISTBOX, drive.hwndList}, {WM_CTLCOLORLISTBOX, drive.hwndCombo},
+                                        {WM_CTLCOLOREDIT, drive.hwndCombo}};
+  for (const auto& [message, control] : asks) {
+    SCOPED_TRACE(e2e::ClassOf(control));
+    LOGBRUSH brush{};
+    const auto answer = SendMessageW(window_.Handle(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    ASSERT_NE(GetObjectW(reinterpret_cast<HBRUSH>(answer), sizeof brush, &brush), 0);
+    EXPECT_EQ(brush.lbColor, RGB(255, 192, 255));
+    EXPECT_EQ(GetBkColor(dc), RGB(255, 192, 255));
+  }
+}
+
 HWND g_sentences = nullptr;
 void CALLBACK SelectSecondSentence(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
