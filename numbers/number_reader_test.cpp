@@ -22,6 +22,7 @@ TEST(NumberReader, ReadsTheLongestLeadingNumber) {
       {L"12abc", 12}, {L"1,5", 1}, {L"1.2.3", 1.2}, {L"3-4", 3}, {L"7℃", 7}, {L"1\r2", 1},
       // Blanks, tabs and line feeds are ignored wherever they stand.
       {L"1 2", 12}, {L"  - 1\t2 . 5\n", -12.5}, {L"1 e 3", 1000}, {L"& H F F", 255},
+      {L"1\n2", 12},
       // Exponents: E or D in either case, and only with digits after them.
       {L"1e3", 1000}, {L"1E3", 1000}, {L"2.5d2", 250}, {L"2.5D-2", 0.025}, {L"4E+1", 40}, {L"7e", 7}, {L"7e+", 7},
       {L"7ex", 7}, {L"1e2e3", 100},

@@ -142,6 +142,13 @@ std::wstring DecodeCodePage(unsigned codePage, std::string_view bytes) {
   return text;
 }
 
+std::size_t EncodedLength(unsigned codePage, std::wstring_view text) {
+  const int length = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+  if (length == 0) return 0;
+  const int n = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
 void Timer::Start(HWND hwnd, UINT_PTR id, UINT milliseconds) {
   Stop();
   if (SetTimer(hwnd, id, milliseconds, nullptr)) {

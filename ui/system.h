@@ -36,6 +36,9 @@ std::wstring ProgramPath();
 
 // Decodes bytes of a code page (936 for the word lists and sentence files).
 std::wstring DecodeCodePage(unsigned codePage, std::string_view bytes);
+// The number of bytes the text takes in a code page; a character the code
+// page lacks takes what its default character takes.
+std::size_t EncodedLength(unsigned codePage, std::wstring_view text);
 
 // A window timer that stops when its owner goes away.
 class Timer {

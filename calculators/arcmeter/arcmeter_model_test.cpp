@@ -36,6 +36,8 @@ TEST(Arcmeter, BoxesAfterEachSequenceOfEdits) {
       {"same diameter typed on", {{kDiameter, L"5"}, {kDiameter, L"5."}}, {{kDiameter, L"5."}, {kRadius, L"2.5"}}},
       {"emptied radius", {{kRadius, L"10"}, {kRadius, L""}}, {{kDiameter, L"0"}, {kRadius, L"0"}, {kArea, L"0.00"}}},
       {"radius in its shortest form", {{kRadius, L"1e3"}}, {{kRadius, L"1000"}, {kDiameter, L"2000"}}},
+      {"radius 1000 shows the circle constant 3.1415926", {{kRadius, L"1000"}},
+       {{kPerimeter, L"6283.1852"}, {kArea, L"3141592.60"}}},
       {"radius ends at a letter", {{kRadius, L"12abc"}}, {{kRadius, L"12"}, {kDiameter, L"24"}}},
       {"diameter without a number", {{kRadius, L"10"}, {kDiameter, L"abc"}}, {{kRadius, L"0"}, {kDiameter, L"0"}}},
       {"edited outputs", {{kRadius, L"10"}, {kArea, L"999"}, {kWeight, L"1"}}, {{kArea, L"314.1593"}, {kWeight, L"0.0"}}},

@@ -88,9 +88,10 @@ std::wstring FormatPattern(double value, std::string_view pattern) {
   const auto firstNonZero = integer.find_first_not_of('0');
   integer = firstNonZero == std::string::npos ? "0" : integer.substr(firstNonZero);
 
-  // A value that rounds to zero is shown without a sign.
-  const bool shownAsZero = integer == "0" && fraction.find_first_not_of('0') == std::string::npos;
-  std::string text = (value < 0 && !shownAsZero) ? "-" : "";
+  // A negative value keeps its sign even where its digits round to zero
+  // ("-0.00"): the sign still tells which side of zero the result lies.
+  // Negative zero is no negative value and shows as 0.
+  std::string text = value < 0 ? "-" : "";
   text += integer;
   const bool keepPoint = pattern.find('.') != std::string_view::npos;
   if (!fraction.empty() || keepPoint) text += '.';

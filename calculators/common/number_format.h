@@ -15,7 +15,9 @@ inline constexpr std::wstring_view kNotANumberText = L"无效数值";
 // zero. The last shown digit is rounded half away from zero on the value's
 // 15-significant-digit decimal form (so 2.675 in "0.00" shows 2.68). With no
 // decimals left the point stays ("0.####" shows 50 as "50."). No thousands
-// separators; values below 1 keep their leading 0.
+// separators; values below 1 keep their leading 0; negative values begin
+// with "-", also when their shown digits are all zeros (-0.00001 in "0.00##"
+// shows "-0.00").
 std::wstring FormatPattern(double value, std::string_view pattern);
 
 // The general number text: the value to at most 15 significant digits, without

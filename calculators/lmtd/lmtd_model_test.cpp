@@ -36,6 +36,7 @@ TEST(Lmtd, ResultAfterEachSequenceOfEdits) {
       {"outlet beyond the range, medium below zero", Typed(L"950", L"1e309", L"-100"), {{kResult, kInvalid}}},
       {"differences overflow", Typed(L"1.7e308", L"-1.7e308", L"-1.7e308"), {{kResult, kInvalid}}},
       {"ratio overflows", Typed(L"1e308", L"1e-300", L"0"), {{kResult, kInvalid}}},
+      {"the mean overflows", Typed(L"1.7e308", L"1.7e308", L"0"), {{kResult, kInvalid}}},
       {"the result box triggers nothing", {{kMedium, L"20"}, {kResult, L"typed"}}, {{kResult, L"typed"}}},
   }, [](LmtdModel&, std::size_t) {}, [](const LmtdModel&) {});
 }

@@ -2,6 +2,8 @@
 // menu typing into Wine's notepad and starting a calculator of "Kelvo软件".
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/e2e/velmora_bar_driver.h"
 #include "tests/support/e2e_support.h"
 #include "ui/os_functions.h"
@@ -99,6 +101,36 @@ TEST_F(VelmoraE2E, TheProgramLivesWhileAWindowTheUserCanSeeRemains) {
   EXPECT_FALSE(program_.WaitForExit(500));
   e2e::Click(e2e::ChildWithText(help, L"Button", L"确定"));
   EXPECT_TRUE(program_.WaitForExit(kDeadline)) << "no window left, yet the program runs on";
+}
+
+// The about window closes on the release of a click on its bare background:
+// not on a press, nor on clicks in the frame or presses dragged off a label.
+TEST_F(VelmoraE2E, TheAboutWindowClosesOnAClickOnItsBareBackgroundOnly) {
+  ASSERT_TRUE(OpenMenu(Pid(), bar_) && ChooseByKeys(Pid(), {1}));  // 关于
+  const HWND about = WaitForOne(Pid(), L"VelmoraAbout");
+  ASSERT_NE(about, nullptr);
+  e2e::BringToFront(about);
+  POINT background{3, 3};
+  ClientToScreen(about, &background);
+  std::vector<POINT> presses;  // the frame's middle, between its boxes, then the links and the version label
+  for (const wchar_t* kind : {L"Button", L"Static"}) {
+    for (const HWND c : e2e::ChildrenOfClass(about, kind)) {
+      RECT r;
+      GetWindowRect(c, &r);
+      const bool frameOrLabel = *kind == L'B' || e2e::TextOf(c).find(L':') != std::wstring::npos;
+      if (frameOrLabel) presses.push_back({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+  }
+  for (std::size_t i = 0; i < presses.size(); ++i) {
+    e2e::MouseAt(presses[i], MOUSEEVENTF_LEFTDOWN);
+    e2e::MouseAt(i == 0 ? presses[0] : background, MOUSEEVENTF_LEFTUP);
+  }
+  e2e::MouseAt(background, MOUSEEVENTF_LEFTDOWN);
+  e2e::Settle(500);
+  EXPECT_TRUE(IsWindow(about));
+  e2e::MouseAt(background, MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitGone(Pid(), L"VelmoraAbout"));
+  EXPECT_EQ(e2e::VisibleWindowsOf(Pid(), L"VelmoraBar").size(), 1u);
 }
 
 TEST_F(VelmoraE2E, AMenuEntryIsTypedIntoNotepadAndACalculatorStarts) {

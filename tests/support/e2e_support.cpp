@@ -144,18 +144,21 @@ void BringToFront(HWND window) {
   Settle(100);
 }
 
-void ClickAt(POINT screen, bool right) {
+void MouseAt(POINT screen, DWORD button) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  INPUT in[3]{};
+  INPUT in[2]{};
   in[0].type = INPUT_MOUSE;
   in[0].mi.dx = MulDiv(screen.x, 65535, w - 1);
   in[0].mi.dy = MulDiv(screen.y, 65535, h - 1);
   in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   in[1] = in[0];
-  in[1].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  in[2] = in[0];
-  in[2].mi.dwFlags |= right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  SendInput(3, in, sizeof in[0]);
+  in[1].mi.dwFlags |= button;
+  SendInput(2, in, sizeof in[0]);
+}
+
+void ClickAt(POINT screen, bool right) {
+  MouseAt(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+  MouseAt(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
   Settle(100);
 }
 

@@ -47,6 +47,9 @@ std::wstring WaitForText(HWND window, const std::wstring& expected, int millisec
 void BringToFront(HWND window);
 void ClickAt(POINT screen, bool right = false);
 void Click(HWND control, bool right = false);
+// The pointer moved to a point, then one button event there
+// (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, ...): a press dragged elsewhere.
+void MouseAt(POINT screen, DWORD button);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void TypeText(const std::wstring& text);
 

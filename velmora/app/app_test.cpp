@@ -85,6 +85,17 @@ std::wstring Outline(const MenuItem& item) {
   return text + L"]";
 }
 
+// Each tick records the foreground window unless it is the bar: the help
+// window or a viewer of the program's own included, and a null one too.
+TEST(ForegroundTracking, EveryForegroundButTheBarBecomesTheTarget) {
+  ForegroundTracker tracker(7);
+  const struct { std::uintptr_t foreground, target; } ticks[] = {{7, 0}, {42, 42}, {7, 42}, {9, 9}, {0, 0}, {7, 0}};
+  for (const auto& tick : ticks) {
+    tracker.Tick(tick.foreground);
+    EXPECT_EQ(tracker.Target(), tick.target) << "after a tick with " << tick.foreground;
+  }
+}
+
 TEST(MenuTree, EveryItemInPlaceWithItsCaptionVisibilityListAndCommand) {
   const MenuTree tree;
   std::vector<std::wstring> outline;

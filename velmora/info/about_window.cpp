@@ -1,5 +1,7 @@
 #include "velmora/info/about_window.h"
 
+#include <windowsx.h>
+
 namespace velmora {
 namespace {
 
@@ -31,20 +33,34 @@ bool AboutWindow::Open() {
 
 void AboutWindow::OnCreate() { CreateControls(kAboutLayout); }
 
-void AboutWindow::OnCommand(int id, int code, HWND control) {
+void AboutWindow::OnCommand(int id, int, HWND control) {
   // Enter and Esc arrive as commands from the keyboard handling: keys.
-  if (!control && (id == IDOK || id == IDCANCEL)) {
-    Destroy();
-    return;
-  }
-  BrandWindow::OnCommand(id, code, control);
+  if (!control && (id == IDOK || id == IDCANCEL)) Destroy();
+}
+
+// The background is what no control covers, the frame included: the frame
+// lets the mouse through to the window, so the point decides, not the
+// message ("ChildWindowFromPointEx" finds a child by its rectangle alone).
+bool AboutWindow::OverBackground(LPARAM lParam) const {
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return PtInRect(&client, at) && ChildWindowFromPointEx(Handle(), at, CWP_SKIPINVISIBLE) == Handle();
 }
 
 LRESULT AboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // A click on the background closes the window on its release, where
+      // the release is over the background too.
+      if (OverBackground(lParam)) SetCapture(Handle());
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() != Handle()) return 0;
+      ReleaseCapture();
+      if (OverBackground(lParam)) Destroy();
+      return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       // Alt+F4 still closes the usual way, which brings up the bar.

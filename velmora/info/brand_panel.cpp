@@ -16,30 +16,19 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr UINT kLinkHover = WM_APP + 1;  // wParam: the label's id
-constexpr UINT kVersionClicked = WM_APP + 2;
+constexpr UINT kLabelClicked = WM_APP + 2;  // wParam: the label's id
 
 // The maker's other programs, all in the folder "Kelvo软件".
 constexpr const wchar_t* kProgramsText1 = L"Arcmeter\r\n圆、圆弧周长面积及板重\r\nChaincalc\r\n四行连续加减乘除";
 constexpr const wchar_t* kProgramsText2 = L"Lmtdcalc\r\n换热器平均温差计算\r\n插值  计时\r\n线性插值与秒表";
 
-// Tells the window when the pointer is over a link label; the labels take
-// the mouse, so the window itself would not see it.
-LRESULT CALLBACK LinkLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (message == WM_MOUSEMOVE) {
-    SendMessageW(GetParent(label), kLinkHover, static_cast<WPARAM>(GetDlgCtrlID(label)), 0);
-  } else if (message == WM_SETCURSOR) {
-    SetCursor(LoadCursorW(nullptr, IDC_HAND));
-    return TRUE;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(label, LinkLabel, 1);
-  }
-  return DefSubclassProc(label, message, wParam, lParam);
-}
-
-// The version label acts on a click, a press and a release on the label.
-// Acting on the press would close the window under the held button, and the
-// release would then go to whatever lies beneath.
-LRESULT CALLBACK VersionLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The version and link labels act on a click, a press and a release on the
+// same label: a press dragged off the label does nothing. Acting on the
+// press would close the window under the held button, and the release would
+// then go to whatever lies beneath. The link labels also tell the window
+// when the pointer is over them (they take the mouse, so the window itself
+// would not see it) and show the hand.
+LRESULT CALLBACK ClickLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR isLink) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -50,14 +39,21 @@ LRESULT CALLBACK VersionLabel(HWND label, UINT message, WPARAM wParam, LPARAM lP
         ReleaseCapture();
         RECT r{};
         GetClientRect(label, &r);
-        // Posted: the window goes once the label has finished with the release.
+        // Posted: the window may go once the label has finished with the release.
         if (PtInRect(&r, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-          PostMessageW(GetParent(label), kVersionClicked, 0, 0);
+          PostMessageW(GetParent(label), kLabelClicked, static_cast<WPARAM>(GetDlgCtrlID(label)), 0);
         }
       }
       return 0;
+    case WM_MOUSEMOVE:
+      if (isLink) SendMessageW(GetParent(label), kLinkHover, static_cast<WPARAM>(GetDlgCtrlID(label)), 0);
+      break;
+    case WM_SETCURSOR:
+      if (!isLink) break;
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      return TRUE;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(label, VersionLabel, 1);
+      RemoveWindowSubclass(label, ClickLabel, 1);
       break;
     default: break;
   }
@@ -114,9 +110,9 @@ void BrandWindow::CreateControls(const BrandLayout& l) {
   for (int id : {kText1, kText2}) controls_.SetFont(id, {L"宋体", 120});
   for (int id : {kLabWeb, kLabEmail}) {
     controls_.SetTextColor(id, kBlack);
-    SetWindowSubclass(controls_.Get(id), LinkLabel, 1, 0);
+    SetWindowSubclass(controls_.Get(id), ClickLabel, 1, TRUE);
   }
-  SetWindowSubclass(controls_.Get(kLblVersion), VersionLabel, 1, 0);
+  SetWindowSubclass(controls_.Get(kLblVersion), ClickLabel, 1, FALSE);
 }
 
 void BrandWindow::ShowBarAndClose() {
@@ -131,11 +127,11 @@ void BrandWindow::Hover(LinkHover::Over where) {
   if (links_.MailBlue() != mailWas) controls_.SetTextColor(kLabEmail, links_.MailBlue() ? kBlue : kBlack);
 }
 
-void BrandWindow::OnCommand(int id, int code, HWND) {
-  if (code != STN_CLICKED) return;
+void BrandWindow::OnLabelClicked(int id) {
   // Failures to open a browser or a mail program are not reported.
   if (id == kLabWeb) ui::ShellOpen(Handle(), maker::kWebAddress);
   if (id == kLabEmail) ui::ShellOpen(Handle(), maker::kMailAddress);
+  if (id == kLblVersion) ShowBarAndClose();
 }
 
 LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,8 +139,8 @@ LRESULT BrandWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kLinkHover:
       Hover(wParam == kLabWeb ? LinkHover::Over::Web : LinkHover::Over::Mail);
       return 0;
-    case kVersionClicked:
-      ShowBarAndClose();
+    case kLabelClicked:
+      OnLabelClicked(static_cast<int>(wParam));
       return 0;
     case WM_MOUSEMOVE:
       Hover(LinkHover::Over::Background);

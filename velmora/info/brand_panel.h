@@ -34,11 +34,11 @@ class BrandWindow : public ui::Window {
   // Shows the bar, then closes this window.
   void ShowBarAndClose();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnCommand(int id, int code, HWND control) override;
   void OnDpiChanged(UINT dpi) override { controls_.Relayout(dpi); }
 
  private:
   void Hover(LinkHover::Over where);
+  void OnLabelClicked(int id);
 
   std::function<void()> showBar_;
   ui::ControlSet controls_;

@@ -17,10 +17,15 @@ bool IsOwnTitle(std::wstring_view title, std::wstring_view caption) {
   return caption.empty() || title.find(caption, 1) == std::wstring_view::npos;
 }
 
-std::wstring CutTitle(std::wstring_view title, std::size_t limit) {
-  if (title.size() <= limit) return std::wstring(title);
-  std::size_t end = limit;
-  if (end > 0 && IsHighSurrogate(title[end - 1]) && IsLowSurrogate(title[end])) --end;
+std::wstring CutTitle(std::wstring_view title, const CodePageLength& bytesOf, std::size_t limit) {
+  std::size_t end = 0, bytes = 0;
+  while (end < title.size()) {
+    const bool pair = end + 1 < title.size() && IsHighSurrogate(title[end]) && IsLowSurrogate(title[end + 1]);
+    const std::wstring_view character = title.substr(end, pair ? 2 : 1);
+    bytes += bytesOf(character);
+    if (bytes > limit) break;
+    end += character.size();
+  }
   return std::wstring(title.substr(0, end));
 }
 

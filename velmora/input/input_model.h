@@ -5,6 +5,7 @@
 // window's size.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,18 +16,24 @@ inline constexpr std::wstring_view kInputCaption = L"Tesmarin－－之语句输�
 inline constexpr std::wstring_view kSentenceFolder = L"语句\\";
 inline constexpr std::wstring_view kSentencePattern = L"*.txt;*.inf";
 
-// A foreground title longer than this is shown cut (the target list holds
-// one short line).
-inline constexpr std::size_t kMaxTitleLength = 127;
+// The target list shows the title as the system's code page gives it into a
+// 128-byte buffer: at most 127 bytes of code page 936, so a Chinese title
+// keeps about 63 characters.
+inline constexpr std::size_t kMaxTitleBytes = 127;
+
+// The bytes one character (one UTF-16 unit, or a surrogate pair) takes in
+// code page 936. The window asks the system; the tests give a stand-in.
+using CodePageLength = std::function<std::size_t(std::wstring_view character)>;
 
 // True when the title is the helper's own: it starts with the caption and the
 // caption does not appear in it a second time. A window of another program
 // that merely quotes the caption twice still counts as a target.
 bool IsOwnTitle(std::wstring_view title, std::wstring_view caption = kInputCaption);
 
-// The title cut to at most `limit` UTF-16 units, shortened by one more unit
-// where the cut would part the two halves of a surrogate pair.
-std::wstring CutTitle(std::wstring_view title, std::size_t limit = kMaxTitleLength);
+// The longest start of the title whose characters take at most `limit`
+// bytes in the code page. A character is kept whole or not at all; a
+// surrogate pair is one character.
+std::wstring CutTitle(std::wstring_view title, const CodePageLength& bytesOf, std::size_t limit = kMaxTitleBytes);
 
 // The folder and the file name with exactly one backslash between them: a
 // drive root such as C:\ already ends with one.
@@ -44,9 +51,10 @@ struct TargetChange {
 // in front at all (activation passing from one window to another): losing the
 // target there would send the next sentence to whichever window has the focus.
 template <typename Handle>
-std::optional<TargetChange<Handle>> TrackForeground(Handle foreground, std::wstring_view title) {
+std::optional<TargetChange<Handle>> TrackForeground(Handle foreground, std::wstring_view title,
+                                                    const CodePageLength& bytesOf) {
   if (foreground == Handle{}) return std::nullopt;
-  std::wstring cut = CutTitle(title);
+  std::wstring cut = CutTitle(title, bytesOf);
   if (IsOwnTitle(cut)) return std::nullopt;
   return TargetChange<Handle>{foreground, std::move(cut)};
 }

@@ -11,9 +11,11 @@ namespace velmora::input {
 namespace {
 
 const std::wstring kCaption(kInputCaption);
+// Code page 936 as the tests see it: ASCII one byte, any other character two.
+const CodePageLength kBytesOf = [](std::wstring_view c) -> std::size_t { return c.size() == 1 && c[0] < 0x80 ? 1 : 2; };
 
 TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
-  const std::wstring longOwn = kCaption + std::wstring(kMaxTitleLength, L'x') + kCaption;
+  const std::wstring longOwn = kCaption + std::wstring(kMaxTitleBytes, L'x') + kCaption;
   const struct { int foreground; std::wstring title; bool becomesTarget; } rows[] = {
       {7, kCaption, false}, {7, kCaption + L" - 正在发送", false},
       {7, longOwn, false},  // the second caption lies beyond the cut
@@ -24,7 +26,7 @@ TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::PrintToString(row.title));
-    const auto change = TrackForeground(row.foreground, row.title);
+    const auto change = TrackForeground(row.foreground, row.title, kBytesOf);
     ASSERT_EQ(change.has_value(), row.becomesTarget);
     if (change) { EXPECT_EQ(change->target, row.foreground); }
   }
@@ -32,22 +34,22 @@ TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
   EXPECT_TRUE(IsOwnTitle(L"aab", L"aa"));
 }
 
-TEST(CutTitle, At127UnitsNeverHalfACharacter) {
+TEST(CutTitle, At127BytesOfTheCodePageNeverPartOfACharacter) {
   const std::wstring pair{wchar_t(0xD83D), wchar_t(0xDE00)};
+  const std::wstring a126(126, L'a'), a125(125, L'a');
   const struct { std::wstring title, cut; } rows[] = {
-      {std::wstring(127, L'a'), std::wstring(127, L'a')}, {std::wstring(300, L'字'), std::wstring(127, L'字')},
-      {L"", L""}, {std::wstring(126, L'a') + pair + L"b", std::wstring(126, L'a')},
-      {std::wstring(125, L'a') + pair + L"b", std::wstring(125, L'a') + pair},
-      {std::wstring(126, L'a') + wchar_t(0xD83D) + L"bc", std::wstring(126, L'a') + wchar_t(0xD83D)},
-      {std::wstring(126, L'a') + L"\xD800\xDC00", std::wstring(126, L'a')},  // pairs at the ends of the ranges
-      {std::wstring(126, L'a') + L"\xDBFF\xDFFF", std::wstring(126, L'a')},
-      {std::wstring(127, L'a') + L"\xDC00", std::wstring(127, L'a')},
+      {std::wstring(127, L'a'), std::wstring(127, L'a')}, {std::wstring(128, L'a'), std::wstring(127, L'a')},
+      {std::wstring(300, L'字'), std::wstring(63, L'字')}, {L"a" + std::wstring(64, L'字'), L"a" + std::wstring(63, L'字')},
+      {L"", L""}, {a126 + pair + L"b", a126}, {a125 + pair + L"b", a125 + pair},
+      {a125 + wchar_t(0xD83D) + L"bc", a125 + wchar_t(0xD83D)},  // a lone half is one character
+      {a125 + L"\xD800\xDC00", a125 + L"\xD800\xDC00"},  // pairs at the ends of the ranges
+      {a125 + L"\xDBFF\xDFFF", a125 + L"\xDBFF\xDFFF"}, {a126 + L"\xDC00", a126},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.title.size());
-    EXPECT_EQ(CutTitle(row.title), row.cut);
+    EXPECT_EQ(CutTitle(row.title, kBytesOf), row.cut);
   }
-  EXPECT_EQ(std::pair(CutTitle(pair + L"x", 1), CutTitle(L"ab", 0)), std::pair(std::wstring(), std::wstring()));
+  EXPECT_EQ(std::pair(CutTitle(L"字x", kBytesOf, 1), CutTitle(L"ab", kBytesOf, 0)), std::pair(std::wstring(), std::wstring()));
 }
 
 TEST(FilePath, OneBackslashBetweenFolderAndName) {

@@ -86,6 +86,17 @@ std::wstring ListText(HWND list, LRESULT index) {
   return text;
 }
 
+// The drive list's dropped-down list asks for its colours with
+// WM_CTLCOLORLISTBOX ("WM_CTLCOLORLISTBOX message"); it is a window of its
+// own, found through GetComboBoxInfo. Its selection field asks as the drive
+// list itself, with WM_CTLCOLORLISTBOX or (in Wine) WM_CTLCOLOREDIT.
+bool IsDrive1Part(HWND drive1, HWND list) {
+  if (list == drive1) return true;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(drive1, &info) && info.hwndList == list;
+}
+
 void Place(HWND control, const input::TwipsRect& r, UINT dpi) {
   SetWindowPos(control, nullptr, ui::TwipsToPixels(r.left, dpi), ui::TwipsToPixels(r.top, dpi),
                ui::TwipsToPixels(r.width, dpi), ui::TwipsToPixels(r.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -234,7 +245,9 @@ void InputWindow::OnFile1Click() {
 void InputWindow::OnTimer(UINT_PTR id) {
   if (id != kTimer2) return;
   const HWND foreground = GetForegroundWindow();
-  const auto change = input::TrackForeground(foreground, WindowTitle(foreground));
+  const auto change = input::TrackForeground(foreground, WindowTitle(foreground), [](std::wstring_view c) {
+    return ui::EncodedLength(936, c);
+  });
   if (!change) return;
   inputTarget_ = change->target;
   ShowTarget(change->title);
@@ -307,9 +320,12 @@ LRESULT InputWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: {
-      const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id != kList1 && id != kList2 && id != kDir1 && id != kFile1) break;
+      const HWND list = reinterpret_cast<HWND>(lParam);
+      const int id = GetDlgCtrlID(list);
+      const bool listOrFile = message == WM_CTLCOLORLISTBOX && (id == kList1 || id == kList2 || id == kDir1 || id == kFile1);
+      if (!listOrFile && !IsDrive1Part(drive1_.Handle(), list)) break;
       if (HBRUSH brush = ui::CustomColours(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT), kListColour,
                                            listBrush_.get())) {
         return reinterpret_cast<LRESULT>(brush);

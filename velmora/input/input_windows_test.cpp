@@ -67,7 +67,7 @@ class StatementWindow : public ::testing::Test {
   InputWindow window_{scratch_.Path() + L"语句\\"};
 };
 
-TEST_F(StatementWindow, BrowsesFoldersToFilesAndAClickedFileGivesItsLines) {
+TEST_F(StatementWindow, BrowsesFoldersToFilesAndAClickedFileGivesItsLinesInPinkLists) {
   EXPECT_EQ(e2e::TextOf(window_.Handle()), std::wstring(input::kInputCaption));
   EXPECT_EQ(Files(), (Strings{L"发送.txt", L"常用.inf", L"技术条件.txt"}));
   EXPECT_TRUE(Sentences().empty());
@@ -81,6 +81,19 @@ TEST_F(StatementWindow, BrowsesFoldersToFilesAndAClickedFileGivesItsLines) {
   EXPECT_EQ(Files(), (Strings{L"好的.txt"}));
   Choose(InputWindow::kDir1, L"语句", LBN_DBLCLK);  // back up through the path's entries
   EXPECT_EQ(Files().size(), 3u);
+
+  // The file and drive lists, the drive list's dropped list too, ask for the
+  // pink of the list controls (the test's desktop has no high contrast).
+  COMBOBOXINFO drive{sizeof(COMBOBOXINFO)};
+  ASSERT_TRUE(GetComboBoxInfo(Item(InputWindow::kDrive1), &drive));
+  const ui::WindowDc dc(window_.Handle());
+  for (const auto& [message, control] : {std::pair<UINT, HWND>{WM_CTLCOLORLISTBOX, Item(InputWindow::kFile1)},
+                                         {WM_CTLCOLORLISTBOX, drive.hwndList}, {WM_CTLCOLOREDIT, drive.hwndCombo}}) {
+    LOGBRUSH brush{};
+    GetObjectW(reinterpret_cast<HBRUSH>(SendMessageW(window_.Handle(), message, reinterpret_cast<WPARAM>(dc.get()),
+                                                     reinterpret_cast<LPARAM>(control))), sizeof brush, &brush);
+    EXPECT_EQ(std::pair(brush.lbColor, GetBkColor(dc.get())), std::pair(RGB(255, 192, 255), RGB(255, 192, 255)));
+  }
 }
 
 TEST_F(StatementWindow, EveryLoadFreesItsFonts) {

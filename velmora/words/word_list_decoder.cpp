@@ -104,10 +104,22 @@ bool In(std::uint32_t c, std::initializer_list<Range> ranges) {
 // Code page 936 is judged on its byte pairs (GB2312 is the pairs whose lead
 // is A1-A9 or B0-F7 and whose trail is A1-FE), so no table is needed: the
 // common ideographs (leads B0-D7) count most, the symbol rows (Greek, kana,
-// the signs of the lists) less, the rarer ideographs (D8-F7) nothing; pairs
-// outside GB2312, which UTF-8 text read as code page 936 gives at nearly
-// every character, count against, and bytes that form no character most.
+// the signs of the lists) less, the rarer ideographs (D8-F7) nothing; bytes
+// that form no character count most against.
+//
+// The rest of GBK (traditional and rarer ideographs: vendors' names, Hong
+// Kong and Taiwan standards) is what UTF-8 text read as code page 936 gives
+// at nearly every character, so those pairs count against, with one
+// exception UTF-8 cannot imitate: an ideograph whose trail byte is ASCII
+// (40-7E) and which stands before another non-ASCII byte, a line end or the
+// end. In UTF-8 those bytes would be a single ASCII character squeezed
+// between characters (or ending a line after one), while a third of GBK's
+// ideographs outside GB2312 look like this: 鍋爐 is E5 81 A0 74. It counts
+// for more than a UTF-8 ideograph, so such a word reads as code page 936.
 int CodePage936Score(std::string_view bytes) {
+  const auto asciiAt = [&bytes](std::size_t i) {
+    return i < bytes.size() && At(bytes, i) < 0x80 && At(bytes, i) != '\r' && At(bytes, i) != '\n';
+  };
   int score = 0;
   for (std::size_t i = 0; i < bytes.size();) {
     const std::uint8_t lead = At(bytes, i);
@@ -119,9 +131,11 @@ int CodePage936Score(std::string_view bytes) {
       i += 1;
     } else {
       i += 2;
-      if (trail < 0xA1 || !In(lead, {{0xA1, 0xA9}, {0xB0, 0xF7}})) score -= 2;
-      if (trail >= 0xA1 && In(lead, {{0xB0, 0xD7}})) score += 2;
-      if (trail >= 0xA1 && In(lead, {{0xA1, 0xA9}})) score += 1;
+      const bool gb2312 = trail >= 0xA1 && In(lead, {{0xA1, 0xA9}, {0xB0, 0xF7}});
+      const bool ideographAsciiTrail = trail < 0x80 && !In(lead, {{0xA1, 0xA9}});
+      if (gb2312 && In(lead, {{0xB0, 0xD7}})) score += 2;
+      if (gb2312 && In(lead, {{0xA1, 0xA9}})) score += 1;
+      if (!gb2312) score += ideographAsciiTrail && !asciiAt(i) ? 6 : -2;
     }
   }
   return score;

@@ -10,7 +10,7 @@
 // so both readings are scored by what lists hold (ideographs, the lists'
 // signs, Greek and Latin letters) against what they do not (Cyrillic, IPA,
 // Hebrew, combining marks from a Chinese file; pairs outside GB2312 from a
-// UTF-8 one). A tie reads as code page 936: a file of one Latin-1 sign or
+// UTF-8 one, except the GBK ideographs UTF-8 cannot imitate). A tie reads as code page 936: a file of one Latin-1 sign or
 // one Greek letter whose two UTF-8 bytes also make a common ideograph (±,
 // °, §, Ω, α-ο) cannot be told from that ideograph. Pure ASCII reads the
 // same either way.

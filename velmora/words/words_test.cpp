@@ -44,6 +44,9 @@ TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936O
       {"\xC2\xB0\xDF\xBF\xE6\x9D\x90\xE6\x96\x99", Utf8, u"°\u07FF材料"},
       {"\xE0\xA4\x85\xEF\xBC\x81\xE8\x80\x80", Utf8, u"\u0905！耀"},
       {"\xC2\xB1", CodePage936, u"<936>"},  // ± or 卤: a tie reads as the code page
+      {"\xE8\xA7\x84Q345R", Utf8, u"规Q345R"},  // an ASCII run after it: no GBK ideograph
+      {"a\xC3\xA9\xD0\x90", Utf8, u"aéА"},  // by a point: the marked letter beside a Latin one
+      {"\xEF\xBB\xBF\xC0\xAF\xC1\x81", Utf8Bom, u"\xFFFD\xFFFD\xFFFD\xFFFD"},  // overlong / and A
       {"Q345R \xE5\x8E\x8B\xE5\x8A\x9B\xE5\xAE\xB9\xE5\x99\xA8\xE7\x94\xA8\xE9\x92\xA2\xE6\x9D\xBF", Utf8,
        u"Q345R 压力容器用钢板"},
   };
@@ -60,7 +63,11 @@ TEST(WordListDecoder, EncodingByMarkElseTheReadingThatLooksLikeAListCodePage936O
                             "\xD1\xB9\xC1\xA6\xC8\xDD\xC6\xF7", "\xB7\xA8\xC0\xBC", "\xD0\xBB\xD0\xBB",
                             "\xCD\xBC\xD6\xBD", "\xCB\xAE\xD1\xB9", "\xC0\xAF",
                             "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xE6\x9D",
-                            "\xE6\x9D\x90\x80", "\xE6\x41\x90"}) {
+                            "\xE6\x9D\x90\x80", "\xE6\x41\x90",
+                            "\xE6\x9D\x90\xE6\x96\x99\xC0\xAF", "\xE6\x9D\x90\xE6\x96\x99\xC1\x81",
+                            "\xC2\xA1", "\xC2\x80",  // ties: 隆 or ¡, 聙 or a control
+                            // GBK outside GB2312: 鍋爐 (also UTF-8 偠t), 壓力容器, 閥門, 鋼
+                            "\xE5\x81\xA0\x74", "\xE5\x81\xA0\x74\r\n\xE5\x81\xA0\x74\n\xE5\x81\xA0\x74", "\x89\xBA\xC1\xA6\xC8\xDD\xC6\xF7", "\xE9\x79\xE9\x54", "\xE4\x93"}) {
     EXPECT_EQ(DetectListEncoding(bytes), CodePage936) << ::testing::PrintToString(std::string(bytes));
   }
   EXPECT_EQ(DecodeListBytes("\xB7\xFB", nullptr), L"") << "no decoder: nothing, never a failure";
