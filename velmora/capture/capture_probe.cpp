@@ -1,7 +1,7 @@
 // A console helper for the end-to-end script: runs one capture mode and
 // prints the name of the file written, without its folder, in UTF-8.
 //   capture_probe screen FILE    capture mode 1: the new viewer's picture, to FILE;
-//   capture_probe pick           an area picker for the user's drag: "picker",
+//   capture_probe pick [X]       an area picker for the user's drag: "picker",
 //                                then "saved NAME";
 //   capture_probe continuous [X] one shot a second after the start: "shot NAME".
 // The last two first show a window of many colours at (40, 40), or (X, 40),
