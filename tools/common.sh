@@ -81,7 +81,9 @@ velmora_start_server() {
     VELMORA_PIDS+=($!)
     waited=0
     while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
-    if [ -e "/tmp/.X11-unix/X$n" ]; then
+    # The number is ours only if our server holds its lock: another run may
+    # have started one there at the same moment.
+    if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$!" ]; then
       export DISPLAY=":$n"
       return 0
     fi

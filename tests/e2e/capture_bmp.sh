@@ -50,8 +50,8 @@ layout() {
   xdotool mousemove $x 200 mousedown 1 mousemove $((x + 100)) 150 mousemove $((x + 200)) 100 mouseup 1
   wait_line '^done' 30 && import -window root "$work/screen.png"
   check "capture_mode2_pick $at" '^Kelvo抓屏[0-9]{14}\.bmp$' "200x100+$x+100"
-  xclip -o -selection clipboard -t image/bmp >"$work/clip.bmp" 2>&1
-  check "capture_mode2_clipboard $at" '' "200x100+$x+100" "$work/clip.bmp"
+  xclip -o -selection clipboard -t image/bmp >"$work/clip.bmp" 2>&1  # Wine's WoW64 gives none of a 32-bit program
+  x86_64-w64-mingw32-objdump -f "$probe" | grep -q pei-x86-64 && check "capture_mode2_clipboard $at" '' "200x100+$x+100" "$work/clip.bmp"
   wait $!
 
   for left in $lefts; do
