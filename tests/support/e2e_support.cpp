@@ -1,7 +1,6 @@
 #include "tests/support/e2e_support.h"
 
 #include <cstdlib>
-#include <iterator>
 
 namespace e2e {
 
