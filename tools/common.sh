@@ -8,7 +8,7 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # 64-bit programs in one 64-bit prefix.
 VELMORA_PACKAGES=(cmake ninja-build g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64
   g++-mingw-w64-i686-posix wine wine64 wine32:i386 xvfb xdotool
-  imagemagick xclip x11-apps x11-utils fonts-noto-cjk fonts-wine)
+  imagemagick xclip x11-apps x11-utils fonts-noto-cjk fonts-wine xserver-xephyr)
 VELMORA_PIDS=()
 
 velmora_log() { printf '[velmora] %s\n' "$*" >&2; }
@@ -71,23 +71,46 @@ velmora_build() {
   done
 }
 
-# Starts Xvfb on the first free display; sets DISPLAY.
-velmora_start_xvfb() {
-  local size=${1:-1920x1080} n
+# Starts an X server on the first free display, its number put after the
+# program's name; sets DISPLAY.
+velmora_start_server() {
+  local n waited
   for n in $(seq 91 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    "$1" ":$n" "${@:2}" -nolisten tcp >/dev/null 2>&1 &
     VELMORA_PIDS+=($!)
-    local waited=0
+    waited=0
     while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $waited -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
-    if [ -e "/tmp/.X11-unix/X$n" ]; then
+    # The number is ours only if our server holds its lock: another run may
+    # have started one there at the same moment.
+    if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$!" ]; then
       export DISPLAY=":$n"
-      VELMORA_SCREEN=$size
       return 0
     fi
   done
-  velmora_log "no free display for Xvfb"
+  velmora_log "no free display for $1"
   return 1
+}
+
+# Starts the display; sets DISPLAY. One size is one Xvfb screen. Sizes joined
+# by commas (1280x720,1024x768) are monitors side by side from left to right,
+# the one numbered by the second argument (from 0) the primary: Xephyr shows
+# them as the screens of one Xinerama display, inside a hidden Xvfb.
+velmora_start_xvfb() {
+  local size=${1:-1920x1080} screens=() width=0 height=0 s
+  VELMORA_PRIMARY=${2:-0}
+  if [[ $size != *,* ]]; then
+    velmora_start_server Xvfb -screen 0 "${size}x24" || return 1
+  else
+    for s in ${size//,/ }; do
+      screens+=(-screen "${s}x24")
+      width=$((width + ${s%x*}))
+      [ "${s#*x}" -gt $height ] && height=${s#*x}
+    done
+    velmora_start_server Xvfb -screen 0 "${width}x${height}x24" &&
+      velmora_start_server Xephyr "${screens[@]}" +xinerama -br -ac -noreset || return 1
+  fi
+  VELMORA_SCREEN=$size
 }
 
 # A 64-bit prefix: with 32-bit Wine installed it runs the 32-bit programs too.
@@ -102,8 +125,16 @@ velmora_prefix_settings() {
   local sans="Noto Sans CJK SC" serif="Noto Serif CJK SC" face
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
-    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n\r\n' "$size"
+    if [[ $size == *,* ]]; then
+      # Several monitors: no virtual desktop, which would be one monitor, and
+      # the monitors read from Xinerama, which Wine does only without RandR.
+      printf '[-HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n\r\n'
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"UseXRandR"="N"\r\n"UseXVidMode"="N"\r\n'
+      printf '"PrimaryMonitor"="%s"\r\n\r\n' "${VELMORA_PRIMARY:-0}"
+    else
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n\r\n' "$size"
+    fi
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
     for face in SimSun 宋体 NSimSun 新宋体 KaiTi 楷体_GB2312 楷体 隶书 仿宋_GB2312 仿宋; do
       printf '"%s"="%s"\r\n' "$face" "$serif"
@@ -153,6 +184,9 @@ velmora_start_wine() {
     wineserver -w
   fi
   wineserver -p >/dev/null 2>&1
+  # Several monitors have no desktop window to wait for: the first program
+  # starts Wine's desktop process, which ends a moment after the last window.
+  [[ $size == *,* ]] && return 0
   # Start the desktop now, detached from any caller's output: a desktop
   # started by a test program would inherit its pipes and hold ctest open.
   wine explorer.exe "/desktop=Default,$size" >/dev/null 2>&1 &

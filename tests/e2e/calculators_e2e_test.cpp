@@ -31,15 +31,6 @@ bool Matches(const std::wstring& text, const std::wstring& wanted) {
   return wanted.ends_with(L'*') ? text.starts_with(wanted.substr(0, wanted.size() - 1)) : text == wanted;
 }
 
-bool WaitFor(auto condition) {
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (!condition()) {
-    if (GetTickCount64() > end) return false;
-    e2e::Settle(50);
-  }
-  return true;
-}
-
 void Press(const std::wstring& keys) {
   for (const wchar_t key : keys) {
     if (key == kBackTab) e2e::PressKey(VK_TAB, true);
@@ -67,7 +58,7 @@ TEST(Calculators, TypedIntoAtOnceTabbedThroughAndClosed) {
     e2e::Program program(e2e::DistPath(std::wstring(L"Kelvo软件/") + c.program));
     const HWND window = e2e::WaitForWindow(program.Id(), c.caption);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
+    ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == window; }));
     if (c.minimisable) {
       EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX);
     }
@@ -75,7 +66,7 @@ TEST(Calculators, TypedIntoAtOnceTabbedThroughAndClosed) {
     for (const Step& step : c.steps) {
       Press(step.keys);
       ASSERT_LT(static_cast<std::size_t>(step.box), boxes.size());
-      if (!WaitFor([&] { return Matches(e2e::TextOf(boxes[step.box]), step.shows); })) {
+      if (!e2e::WaitUntil([&] { return Matches(e2e::TextOf(boxes[step.box]), step.shows); })) {
         ADD_FAILURE() << "box " << step.box << " shows " << e2e::TextOf(boxes[step.box]) << " after " << step.keys;
         break;
       }

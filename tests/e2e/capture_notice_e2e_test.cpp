@@ -1,7 +1,8 @@
 // Where an area pick went, told to the user: with the root of C: refusing
-// the file, the pick lands in the Pictures folder and a notice near the bar
-// names the file; a click on the notice opens Explorer there. The keys typed
-// right after the pick go to the window the hot key was pressed in.
+// the file, the pick lands in the Pictures folder and a notice on the bar, on
+// the monitor it was dragged to, names the file; a click on the notice opens
+// Explorer there. The keys typed right after the pick go to the window the
+// hot key was pressed in.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,25 +44,17 @@ class RootOfCRefuses {
   std::vector<std::wstring> blocked_;
 };
 
-// A left-button drag with real mouse events, through a point half way.
-void Drag(POINT from, POINT to) {
-  const struct { POINT at; DWORD button; } steps[] = {
-      {from, MOUSEEVENTF_LEFTDOWN}, {{(from.x + to.x) / 2, (from.y + to.y) / 2}, 0}, {to, MOUSEEVENTF_LEFTUP}};
-  for (const auto& step : steps) {
-    INPUT in{.type = INPUT_MOUSE, .mi = {.dx = MulDiv(step.at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
-                                         .dy = MulDiv(step.at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1),
-                                         .dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | step.button}};
-    SendInput(1, &in, sizeof in);
-    e2e::Settle(300);
-  }
-}
-
 TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplorer) {
   const RootOfCRefuses refuses;
   e2e::Program program(e2e::DistPath(L"Velmora.exe"));
   ASSERT_TRUE(program.Started());
   const HWND bar = BarByVersionClick(program.Id());
   ASSERT_NE(bar, nullptr);
+  // Dragged to the leftmost monitor (left of the primary, where there is one).
+  RECT b{};
+  GetWindowRect(bar, &b);
+  const POINT to{GetSystemMetrics(SM_XVIRTUALSCREEN) + 600, 400};
+  e2e::Drag({b.left + 5, b.top + 9}, to);
   const e2e::Program notepad(L"C:\\windows\\notepad.exe");
   const HWND pad = e2e::WaitForWindow(notepad.Id(), L"");
   ASSERT_NE(pad, nullptr);
@@ -69,7 +62,7 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
 
   e2e::PressKey('C', false, true, true);
   ASSERT_NE(WaitForOne(program.Id(), L"VelmoraCapArea"), nullptr);
-  Drag({200, 200}, {420, 330});
+  e2e::Drag({200, 200}, {420, 330});
   const HWND notice = WaitForOne(program.Id(), L"VelmoraSaveNotice");
   ASSERT_NE(notice, nullptr);
 
@@ -82,9 +75,10 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   e2e::TypeText(L"typed after");
   EXPECT_EQ(e2e::WaitForText(FindWindowExW(pad, nullptr, L"Edit", nullptr), L"typed after"), L"typed after");
   EXPECT_EQ(GetForegroundWindow(), pad) << "in front again, and the notice never takes the focus";
-  RECT n{}, b{};
+  RECT n{};
   GetWindowRect(notice, &n);
   GetWindowRect(bar, &b);
+  EXPECT_EQ(b.left, to.x - 5) << "the bar follows the drag";
   EXPECT_EQ(n.bottom, b.top) << "stands on the bar";
   EXPECT_EQ(n.right, b.right);
 
@@ -92,7 +86,7 @@ TEST(CaptureNoticeE2E, APickRefusedByTheRootOfCIsNamedNearTheBarAndOpensInExplor
   e2e::Click(notice);
   EXPECT_TRUE(WaitForCount(program.Id(), L"VelmoraSaveNotice", 0)) << "a click closes the notice";
   HWND explorer = nullptr;
-  for (int i = 0; i < 100 && !explorer; ++i, e2e::Settle(100)) explorer = FindWindowW(L"ExplorerWClass", nullptr);
+  e2e::WaitUntil([&] { return (explorer = FindWindowW(L"ExplorerWClass", nullptr)) != nullptr; });
   ASSERT_NE(explorer, nullptr) << "a click opens Explorer";
   PostMessageW(explorer, WM_CLOSE, 0, 0);
   DeleteFileW(file.c_str());

@@ -14,12 +14,7 @@ inline constexpr int kDeadline = 20000;
 
 // Waits until the process shows `count` visible windows of a class.
 inline bool WaitForCount(DWORD pid, const wchar_t* className, std::size_t count, int milliseconds = kDeadline) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  while (VisibleWindowsOf(pid, className).size() != count) {
-    if (GetTickCount64() > end) return false;
-    Settle(50);
-  }
-  return true;
+  return WaitUntil([&] { return VisibleWindowsOf(pid, className).size() == count; }, milliseconds);
 }
 
 inline HWND WaitForOne(DWORD pid, const wchar_t* className) {
@@ -42,7 +37,11 @@ inline HWND BarByVersionClick(DWORD pid) {
   Settle(500);
   const bool stayed = IsWindowVisible(splash);
   button(MOUSEEVENTF_LEFTUP);
-  return stayed ? WaitForOne(pid, L"VelmoraBar") : nullptr;
+  const HWND bar = stayed ? WaitForOne(pid, L"VelmoraBar") : nullptr;
+  // Until the bar's thread answers: without a window manager (two monitors)
+  // the closing splash holds it a while, and a press on the bar goes astray.
+  if (bar) SendMessageTimeoutW(bar, WM_NULL, 0, 0, SMTO_NORMAL, kDeadline, nullptr);
+  return bar;
 }
 
 // A button on the bar's panel.

@@ -136,8 +136,7 @@ TEST_F(VelmoraE2E, TheAboutWindowClosesOnAClickOnItsBareBackgroundOnly) {
 TEST_F(VelmoraE2E, AMenuEntryIsTypedIntoNotepadAndACalculatorStarts) {
   const auto waitFor = [](const wchar_t* className, const wchar_t* caption) {
     HWND found = nullptr;
-    const ULONGLONG end = GetTickCount64() + kDeadline;
-    while (!(found = FindWindowW(className, caption)) && GetTickCount64() < end) e2e::Settle(50);
+    e2e::WaitUntil([&] { return (found = FindWindowW(className, caption)) != nullptr; });
     return found;
   };
   e2e::Program notepad(L"C:\\windows\\notepad.exe");

@@ -1,7 +1,6 @@
 #include "tests/support/e2e_support.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace e2e {
 
@@ -46,21 +45,27 @@ namespace {
 
 struct Search {
   DWORD processId;
-  std::wstring className, caption;
-  bool visibleOnly;
-  HWND found = nullptr;
+  const std::wstring &className, &caption;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM param) {
+// Collects the visible top-level windows of the process whose class and
+// caption match, an empty one matching any.
+BOOL CALLBACK CollectMatching(HWND hwnd, LPARAM param) {
   auto* s = reinterpret_cast<Search*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->processId) return TRUE;
-  if (s->visibleOnly && !IsWindowVisible(hwnd)) return TRUE;
-  if (!s->className.empty() && ClassOf(hwnd) != s->className) return TRUE;
-  if (!s->caption.empty() && TextOf(hwnd) != s->caption) return TRUE;
-  s->found = hwnd;
-  return FALSE;
+  if (pid == s->processId && IsWindowVisible(hwnd) && (s->className.empty() || ClassOf(hwnd) == s->className) &&
+      (s->caption.empty() || TextOf(hwnd) == s->caption)) {
+    s->found.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> MatchingWindows(DWORD processId, const std::wstring& className, const std::wstring& caption) {
+  Search s{processId, className, caption, {}};
+  EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&s));
+  return s.found;
 }
 
 void SendKey(WORD vk, bool up) {
@@ -69,6 +74,15 @@ void SendKey(WORD vk, bool up) {
   in.ki.wVk = vk;
   in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   SendInput(1, &in, sizeof in);
+}
+
+// A mouse event at a point of the virtual screen, on any monitor.
+INPUT MouseEvent(POINT screen, DWORD buttons) {
+  INPUT in{.type = INPUT_MOUSE};
+  in.mi.dx = MulDiv(screen.x - GetSystemMetrics(SM_XVIRTUALSCREEN), 65535, GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1);
+  in.mi.dy = MulDiv(screen.y - GetSystemMetrics(SM_YVIRTUALSCREEN), 65535, GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | buttons;
+  return in;
 }
 
 void SendUnicode(wchar_t c) {
@@ -84,18 +98,14 @@ void SendUnicode(wchar_t c) {
 }  // namespace
 
 HWND FindWindowOf(DWORD processId, const std::wstring& className, const std::wstring& caption) {
-  Search s{processId, className, caption, true};
-  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  const std::vector<HWND> found = MatchingWindows(processId, className, caption);
+  return found.empty() ? nullptr : found.front();
 }
 
 HWND WaitForWindow(DWORD processId, const std::wstring& caption, int milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
-  do {
-    if (HWND h = FindWindowOf(processId, L"", caption)) return h;
-    Sleep(50);
-  } while (GetTickCount64() < end);
-  return nullptr;
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowOf(processId, L"", caption)) != nullptr; }, milliseconds);
+  return found;
 }
 
 std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
@@ -128,13 +138,8 @@ std::wstring ClassOf(HWND window) {
 }
 
 std::wstring WaitForText(HWND window, const std::wstring& expected, int milliseconds) {
-  const ULONGLONG end = GetTickCount64() + milliseconds;
   std::wstring text;
-  do {
-    text = TextOf(window);
-    if (text == expected) break;
-    Sleep(20);
-  } while (GetTickCount64() < end);
+  WaitUntil([&] { return (text = TextOf(window)) == expected; }, milliseconds);
   return text;
 }
 
@@ -145,21 +150,25 @@ void BringToFront(HWND window) {
 }
 
 void MouseAt(POINT screen, DWORD button) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  INPUT in[2]{};
-  in[0].type = INPUT_MOUSE;
-  in[0].mi.dx = MulDiv(screen.x, 65535, w - 1);
-  in[0].mi.dy = MulDiv(screen.y, 65535, h - 1);
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1] = in[0];
-  in[1].mi.dwFlags |= button;
+  INPUT in[2] = {MouseEvent(screen, 0), MouseEvent(screen, button)};
   SendInput(2, in, sizeof in[0]);
 }
 
 void ClickAt(POINT screen, bool right) {
-  MouseAt(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-  MouseAt(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+  INPUT in[3] = {MouseEvent(screen, 0), MouseEvent(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                 MouseEvent(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+  SendInput(3, in, sizeof in[0]);
   Settle(100);
+}
+
+void Drag(POINT from, POINT to) {
+  const POINT path[] = {from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to};
+  for (std::size_t i = 0; i < std::size(path); ++i) {
+    const DWORD buttons = i == 0 ? MOUSEEVENTF_LEFTDOWN : i + 1 == std::size(path) ? MOUSEEVENTF_LEFTUP : 0;
+    INPUT in = MouseEvent(path[i], buttons);
+    SendInput(1, &in, sizeof in);
+    Settle(300);
+  }
 }
 
 void Click(HWND control, bool right) {
@@ -205,20 +214,6 @@ void Settle(int milliseconds) {
 
 namespace {
 
-struct ClassSearch {
-  DWORD processId;
-  const std::wstring& className;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM param) {
-  auto* s = reinterpret_cast<ClassSearch*>(param);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(hwnd, &processId);
-  if (processId == s->processId && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->className) s->found.push_back(hwnd);
-  return TRUE;
-}
-
 // Opens the clipboard for a message-only window of this process.
 class OpenedClipboard {
  public:
@@ -242,9 +237,7 @@ class OpenedClipboard {
 }  // namespace
 
 std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::wstring& className) {
-  ClassSearch s{processId, className, {}};
-  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  return MatchingWindows(processId, className, L"");
 }
 
 std::wstring ClipboardText() {
@@ -256,18 +249,6 @@ std::wstring ClipboardText() {
   std::wstring copy = text ? text : L"";
   GlobalUnlock(data);
   return copy;
-}
-
-void SetClipboardText(const std::wstring& text) {
-  const OpenedClipboard clipboard;
-  if (!clipboard.Open()) return;
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!memory) return;
-  memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
 }
 
 }  // namespace e2e

@@ -46,6 +46,8 @@ std::wstring WaitForText(HWND window, const std::wstring& expected, int millisec
 // Real input events.
 void BringToFront(HWND window);
 void ClickAt(POINT screen, bool right = false);
+// A left-button drag, through a point half way.
+void Drag(POINT from, POINT to);
 void Click(HWND control, bool right = false);
 // The pointer moved to a point, then one button event there
 // (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, ...): a press dragged elsewhere.
@@ -56,13 +58,19 @@ void TypeText(const std::wstring& text);
 // Waits while the window's events run (lets typed keys arrive).
 void Settle(int milliseconds = 200);
 
+// Waits, letting events run, until the condition holds or the deadline passes.
+inline bool WaitUntil(auto condition, int milliseconds = 20000) {
+  for (const ULONGLONG end = GetTickCount64() + milliseconds; !condition(); Settle(50)) {
+    if (GetTickCount64() > end) return false;
+  }
+  return true;
+}
+
 // The visible top-level windows of one class in a process.
 std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::wstring& className);
 
-// The clipboard's text ("" when it holds none), and replacing it. The
-// clipboard is opened for a moment by a window of this process, retried
-// while another program holds it.
+// The clipboard's text ("" when it holds none). The clipboard is opened for
+// a moment by a window of this process, retried while another program holds it.
 std::wstring ClipboardText();
-void SetClipboardText(const std::wstring& text);
 
 }  // namespace e2e

@@ -1,11 +1,11 @@
 // A console helper for the end-to-end script: runs one capture mode and
 // prints the name of the file written, without its folder, in UTF-8.
 //   capture_probe screen FILE    capture mode 1: the new viewer's picture, to FILE;
-//   capture_probe pick           an area picker for the user's drag: "picker",
+//   capture_probe pick [X]       an area picker for the user's drag: "picker",
 //                                then "saved NAME";
-//   capture_probe continuous     one shot a second after the start: "shot NAME".
-// The last two first show a window of many colours at (40, 40), 500 x 400,
-// and end with "done" while it is still on screen.
+//   capture_probe continuous [X] one shot a second after the start: "shot NAME".
+// The last two first show a window of many colours at (40, 40), or (X, 40),
+// 500 x 400, and end with "done" while it is still on screen.
 #include <windows.h>
 
 #include <cstdio>
@@ -38,7 +38,8 @@ int wmain(int argc, wchar_t** argv) {
     const ViewerWindow* viewer = RunFullScreenCapture();
     return viewer && WriteBmpFile(viewer->Image(), argv[2]) == 0 ? 0 : 1;
   }
-  const capture_test::TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
+  const int left = argc > 2 ? _wtoi(argv[2]) : 40;
+  const capture_test::TestWindow pattern(CLR_INVALID, {left, 40, left + 500, 440}, WS_POPUP);
   if (mode == L"pick") {
     const CapAreaWindow* picker = OpenNewAreaPicker();
     if (!picker) return 1;
