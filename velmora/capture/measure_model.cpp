@@ -135,6 +135,12 @@ Offset PlaceBeside(Offset anchor, Extent size, Extent seen, int gap) {
   return {std::max(x, 0), std::max(y, 0)};
 }
 
+Offset PlaceBelow(PixelRect label, Extent size, Extent seen, int gap) {
+  int y = label.bottom + gap;
+  if (y + size.height > seen.height) y = label.top - gap - size.height;
+  return {std::max(std::min(label.left, seen.width - size.width), 0), std::max(y, 0)};
+}
+
 void MeasureModel::Press(PicturePoint at, Offset inArea) {
   pressed_ = true;
   dragging_ = false;

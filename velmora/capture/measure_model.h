@@ -63,6 +63,10 @@ struct MeasureDrawing {
 // `gap`, or on the other side where the seen part of the area has no room,
 // and never past its top or left edge.
 Offset PlaceBeside(Offset anchor, Extent size, Extent seen, int gap);
+// Where a box of `size` goes under a label: at its left, `gap` below it, or
+// above it where there is no room below; moved left where it would reach
+// past the seen part's right edge.
+Offset PlaceBelow(PixelRect label, Extent size, Extent seen, int gap);
 
 class MeasureModel {
  public:

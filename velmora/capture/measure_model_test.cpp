@@ -78,6 +78,10 @@ TEST(Measure, NumbersWithOneDecimalOrTwoBelowTenAndLabelsBesideTheirPoint) {
   EXPECT_EQ(PlaceBeside({300, 290}, label, seen, 8), (Offset{192, 262}));  // no room right of or below it
   EXPECT_EQ(PlaceBeside({292, 272}, label, seen, 8), (Offset{300, 280}));  // just room
   EXPECT_EQ(PlaceBeside({50, 10}, {500, 400}, seen, 8), (Offset{0, 0}));
+  EXPECT_EQ(PlaceBelow({58, 68, 158, 88}, label, seen, 4), (Offset{58, 92}));
+  EXPECT_EQ(PlaceBelow({320, 256, 400, 277}, label, seen, 4), (Offset{300, 232}));  // above, moved left
+  EXPECT_EQ(PlaceBelow({320, 256, 400, 276}, {500, 400}, seen, 4), (Offset{0, 0}));
+  EXPECT_EQ(PlaceBelow({20, 256, 400, 276}, {100, 20}, seen, 4), (Offset{20, 280}));  // just room
 }
 
 // One viewer's measurements in a row; a drag counts from 3 area pixels.

@@ -10,6 +10,7 @@
 
 #include "ui/window.h"
 #include "velmora/capture/capture_picture.h"
+#include "velmora/capture/measure_window.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/viewer_model.h"
 
@@ -45,7 +46,7 @@ class ViewerWindow : public ui::Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   void OnDestroy() override;
-  std::optional<LRESULT> OnImageMessage(UINT message, LPARAM lParam);
+  std::optional<LRESULT> OnImageMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void ResizePictureArea();
   void PaintImage();
   void ShowView();
@@ -59,6 +60,7 @@ class ViewerWindow : public ui::Window {
   Extent SeenExtent() const;
   Extent PictureExtent() const { return {Image().Width(), Image().Height()}; }
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
+  MeasureFrame Measuring() const;
 
   // Image1: the picture as panned and zoomed, over the whole of Pic1. Its
   // paint and mouse messages are the viewer's.
@@ -79,6 +81,7 @@ class ViewerWindow : public ui::Window {
   std::wstring saveName_;
   std::wstring menuCaption_;
   SaveResult lastSave_;
+  MeasureOverlay measure_;  // lengths and circles over the picture, with Shift
 };
 
 }  // namespace capture
