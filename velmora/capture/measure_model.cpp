@@ -128,11 +128,20 @@ std::wstring MeasureNumberText(double value) {
   return value < 0 && scaled > 0 ? L"-" + text : text;
 }
 
-Offset PlaceBeside(Offset anchor, Extent size, Extent seen, int gap) {
-  int x = anchor.x + gap, y = anchor.y + gap;
-  if (x + size.width > seen.width) x = anchor.x - gap - size.width;
-  if (y + size.height > seen.height) y = anchor.y - gap - size.height;
-  return {std::max(x, 0), std::max(y, 0)};
+namespace {
+
+// Along one axis: after the anchor (right, below) or before it.
+int PlaceAlong(int anchor, bool after, int size, int seen, int gap) {
+  const int afterAt = anchor + gap, beforeAt = anchor - gap - size;
+  const bool room = after ? afterAt + size <= seen : beforeAt >= 0;
+  return std::max(after == room ? afterAt : beforeAt, 0);
+}
+
+}  // namespace
+
+Offset PlaceBeside(Offset anchor, PicturePoint toward, Extent size, Extent seen, int gap) {
+  return {PlaceAlong(anchor.x, toward.x >= 0, size.width, seen.width, gap),
+          PlaceAlong(anchor.y, toward.y >= 0, size.height, seen.height, gap)};
 }
 
 Offset PlaceBelow(PixelRect label, Extent size, Extent seen, int gap) {
@@ -245,6 +254,12 @@ std::wstring MeasureModel::CopyText() const {
   else if (shape_ == Shape::Circle) pixels = 2 * circle_.radius;
   else return {};
   return millimetresPerPixel_ ? LengthText(pixels) : MeasureNumberText(pixels) + L" px";
+}
+
+PicturePoint MeasureModel::Toward() const {
+  if (shape_ == Shape::Line) return {points_[1].x - points_[0].x, points_[1].y - points_[0].y};
+  if (shape_ == Shape::Circle) return {anchor_.x - circle_.centre.x, anchor_.y - circle_.centre.y};
+  return {1, 1};
 }
 
 MeasureDrawing MeasureModel::Drawing(const ViewMapping& mapping) const {

@@ -59,10 +59,11 @@ struct MeasureDrawing {
   int markCount = 0;
 };
 
-// Where a label of `size` goes beside `anchor`: right of and below it by
-// `gap`, or on the other side where the seen part of the area has no room,
-// and never past its top or left edge.
-Offset PlaceBeside(Offset anchor, Extent size, Extent seen, int gap);
+// Where a label of `size` goes beside `anchor`, `gap` away from it on the
+// sides `toward` points to (right or left, below or above), so it does not
+// cover what it labels; on the other side where the seen part of the area
+// has no room, and never past its top or left edge.
+Offset PlaceBeside(Offset anchor, PicturePoint toward, Extent size, Extent seen, int gap);
 // Where a box of `size` goes under a label: at its left, `gap` below it, or
 // above it where there is no room below; moved left where it would reach
 // past the seen part's right edge.
@@ -100,8 +101,10 @@ class MeasureModel {
   // The readout's main value with its unit, for the clipboard; empty when
   // there is none.
   std::wstring CopyText() const;
-  // The point the readout stands beside: the pointer's last.
+  // The point the readout stands beside, the pointer's last, and the way
+  // from the measurement out to it: along the line, or out of the circle.
   PicturePoint Anchor() const { return anchor_; }
+  PicturePoint Toward() const;
   MeasureDrawing Drawing(const ViewMapping& mapping) const;
 
  private:

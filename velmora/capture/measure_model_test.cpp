@@ -74,10 +74,17 @@ TEST(Measure, NumbersWithOneDecimalOrTwoBelowTenAndLabelsBesideTheirPoint) {
       {-0.006, L"-0.01"}, {12.25, L"12.3"}, {-12.25, L"-12.3"}, {236.38, L"236.4"}, {1e20, L"100000000000000000000.0"}};
   for (const auto& [value, text] : numbers) EXPECT_EQ(MeasureNumberText(value), text) << value;
   const Extent seen{400, 300}, label{100, 20};
-  EXPECT_EQ(PlaceBeside({50, 60}, label, seen, 8), (Offset{58, 68}));
-  EXPECT_EQ(PlaceBeside({300, 290}, label, seen, 8), (Offset{192, 262}));  // no room right of or below it
-  EXPECT_EQ(PlaceBeside({292, 272}, label, seen, 8), (Offset{300, 280}));  // just room
-  EXPECT_EQ(PlaceBeside({50, 10}, {500, 400}, seen, 8), (Offset{0, 0}));
+  const struct {
+    Offset anchor;
+    PicturePoint toward;
+    Extent size;
+    Offset expected;
+  } labels[] = {{{50, 60}, {1, 1}, label, {58, 68}},     {{300, 290}, {0, 0}, label, {192, 262}},  // no room
+                {{292, 272}, {1, 1}, label, {300, 280}},  // just room
+                {{50, 10}, {1, 1}, {500, 400}, {0, 0}},   {{300, 200}, {-5, -3}, label, {192, 172}},
+                {{108, 28}, {-1, -1}, label, {0, 0}},     // just room before
+                {{50, 10}, {-1, -1}, label, {58, 18}}};   // no room before
+  for (const auto& row : labels) EXPECT_EQ(PlaceBeside(row.anchor, row.toward, row.size, seen, 8), row.expected);
   EXPECT_EQ(PlaceBelow({58, 68, 158, 88}, label, seen, 4), (Offset{58, 92}));
   EXPECT_EQ(PlaceBelow({320, 256, 400, 277}, label, seen, 4), (Offset{300, 232}));  // above, moved left
   EXPECT_EQ(PlaceBelow({320, 256, 400, 276}, {500, 400}, seen, 4), (Offset{0, 0}));
@@ -175,7 +182,7 @@ TEST(Measure, WhatIsDrawnFollowsTheZoom) {
   ASSERT_TRUE(drawing.line);
   EXPECT_EQ((*drawing.line)[0], (PicturePoint{390, 202}));
   EXPECT_EQ((*drawing.line)[1], (PicturePoint{430, 242}));
-  EXPECT_EQ(model.Anchor(), (PicturePoint{110, 60}));
+  EXPECT_EQ(std::pair(model.Anchor(), model.Toward()), std::pair(PicturePoint{110, 60}, PicturePoint{10, 10}));
   for (const PicturePoint p : {PicturePoint{60, 40}, {40, 40}}) model.Press(p, {}), model.Release(p, {}, 3);
   drawing = model.Drawing(zoomed);
   EXPECT_TRUE(!drawing.line && !drawing.circle && drawing.markCount == 2);
@@ -185,5 +192,6 @@ TEST(Measure, WhatIsDrawnFollowsTheZoom) {
   ASSERT_TRUE(drawing.circle && drawing.markCount == 1);
   EXPECT_EQ(drawing.circle->centre, (PicturePoint{190, 162}));  // the picture's (50, 40)
   EXPECT_EQ(drawing.marks[0], drawing.circle->centre);
+  EXPECT_EQ(model.Toward(), (PicturePoint{0, 10}));  // from the centre out to the last point
   EXPECT_DOUBLE_EQ(drawing.circle->radius, 40);
 }

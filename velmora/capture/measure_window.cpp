@@ -17,8 +17,8 @@ enum ControlId { kReadout = 1, kBoxLabel, kBoxEdit };
 // Placed and sized by the measuring itself; the sizes here are only the
 // creation's.
 constexpr ui::ControlSpec kMeasureLayout[] = {
-    {kReadout, ui::ControlKind::Label, L"", 0, 0, 1500, 300, SS_CENTER | SS_CENTERIMAGE | WS_BORDER},
-    {kBoxLabel, ui::ControlKind::Label, L"", 0, 0, 1500, 300, SS_CENTERIMAGE},
+    {kReadout, ui::ControlKind::Label, L"", 0, 0, 1500, 300, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER},
+    {kBoxLabel, ui::ControlKind::Label, L"", 0, 0, 1500, 300, SS_CENTERIMAGE | SS_NOPREFIX},
     {kBoxEdit, ui::ControlKind::Edit, L"", 0, 0, 1200, 300},
 };
 
@@ -58,9 +58,10 @@ void DrawShapes(HDC dc, const MeasureDrawing& drawing, int markSize) {
 Extent TextExtent(HWND control, const std::wstring& text) {
   const ui::WindowDc dc(control);
   const ui::SelectionGuard font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  return {size.cx, size.cy};
+  // Measured the way the label draws it, with the same font fallback.
+  RECT r{};
+  DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  return {r.right - r.left, r.bottom - r.top};
 }
 
 void ShowControl(HWND control, bool shown) { ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE); }
@@ -157,7 +158,7 @@ void MeasureOverlay::EnsureControls() {
   if (created_ || !frame_.image) return;
   // The picture is painted around its children, never over the readout.
   SetWindowLongPtrW(frame_.image, GWL_STYLE, GetWindowLongPtrW(frame_.image, GWL_STYLE) | WS_CLIPCHILDREN);
-  controls_.Create(frame_.image, kMeasureLayout, {L"宋体", 90});
+  controls_.Create(frame_.image, kMeasureLayout, {L"宋体", 105});
   for (const int id : {kReadout, kBoxLabel}) {
     const HWND label = controls_.Get(id);
     // Without SS_NOTIFY a label lets the mouse through to the picture under it.
@@ -179,14 +180,16 @@ void MeasureOverlay::PlaceControls() {
   const Extent text = TextExtent(readout, model_.Readout());
   const Extent size{text.width + 2 * pad, text.height + pad};
   const POINT anchor = Rounded(frame_.mapping.ToArea(model_.Anchor()));
-  const Offset at = PlaceBeside({anchor.x, anchor.y}, size, frame_.seen, gap);
+  const Offset at = PlaceBeside({anchor.x, anchor.y}, model_.Toward(), size, frame_.seen, gap);
   MoveWindow(readout, at.x, at.y, size.width, size.height, TRUE);
+  InvalidateRect(readout, nullptr, TRUE);  // centred anew: a label keeps what it drew when it only shrinks
   if (!model_.BoxOpen()) return;
   const Extent caption = TextExtent(label, model_.BoxCaption() + L" ");
   const int boxHeight = caption.height + 2 * pad, editWidth = TextExtent(edit, L"0000000000").width + 2 * pad;
   const Offset box = PlaceBelow({at.x, at.y, at.x + size.width, at.y + size.height},
                                 {caption.width + editWidth, boxHeight}, frame_.seen, pad);
   MoveWindow(label, box.x, box.y, caption.width, boxHeight, TRUE);
+  InvalidateRect(label, nullptr, TRUE);
   MoveWindow(edit, box.x + caption.width, box.y, editWidth, boxHeight, TRUE);
 }
 
