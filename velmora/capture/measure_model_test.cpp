@@ -16,7 +16,9 @@ TEST(Measure, AreaPointsToPicturePixelsUnderZoomAndPanKeptOnThePicture) {
       {{-1000.5, 4, 4}, {3, 400}, {250.875, 99}, true},  // fractions of a pixel when zoomed in
       {{10, 40, 0.25}, {60, 90}, {200, 200}, true},      {{10, 40, 0.25}, {5, 90}, {0, 200}, false},
       {{10, 40, 0.25}, {400, 300}, {1200, 900}, false},  // past the right and bottom edges
-      {{0, 0, 1}, {1199, 899}, {1199, 899}, true},       {{0, 0, 1}, {1200, 5}, {1200, 5}, false}};
+      {{0, 0, 1}, {1199, 899}, {1199, 899}, true},       {{0, 0, 1}, {1200, 5}, {1200, 5}, false},
+      {{0, 0, 1}, {0, 0}, {0, 0}, true},                 {{0, 0, 1}, {5, 900}, {5, 900}, false},
+      {{0, 40, 1}, {5, 30}, {5, 0}, false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << (&row - rows));
     EXPECT_EQ(row.view.ToPicture(row.inArea, picture), row.expected);
@@ -34,7 +36,7 @@ TEST(Measure, LengthsPartsAndAnglesInEveryQuadrant) {
       {{300, 174}, {100, 300}, 236.38, -200, -126, 32.21}, {{100, 174}, {300, 300}, 236.38, 200, -126, -32.21},
       {{5, 10}, {5, 0}, 10, 0, 10, 90},                    {{5, 0}, {5, 10}, 10, 0, -10, 90},
       {{0, 7}, {300, 7}, 300, 300, 0, 0},                  {{300, 7}, {0, 7}, 300, -300, 0, 0},
-      {{4, 4}, {4, 4}, 0, 0, 0, 0}};
+      {{4, 4}, {4, 4}, 0, 0, 0, 0},                        {{1, 100}, {0, 0}, 100.005, -1, 100, -89.43}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << (&row - rows));
     const LineReading r = MeasureLine(row.from, row.to);
@@ -55,6 +57,8 @@ TEST(Measure, CircleThroughThreePointsOrNoneOnOneLine) {
       {{0, 0}, {100, 0.002}, {200, 0}, 100, -2499999.999, 2500000.001},
       {{0, 0}, {100, 0.0005}, {200, 0}, 0, 0, 0},
       {{0, 0}, {50, 50}, {100, 100}, 0, 0, 0},
+      {{100, 0.0007}, {0, 0}, {200, 0}, 0, 0, 0},  // the longest side is not at the first point
+      {{0.0007, 100}, {0, 0}, {0, 200}, 0, 0, 0},
       {{5, 5}, {5, 5}, {9, 1}, 0, 0, 0},  // two of them one point
       {{5, 5}, {5, 5}, {5, 5}, 0, 0, 0}};
   for (const auto& row : rows) {
@@ -83,7 +87,8 @@ TEST(Measure, NumbersWithOneDecimalOrTwoBelowTenAndLabelsBesideTheirPoint) {
                 {{292, 272}, {1, 1}, label, {300, 280}},  // just room
                 {{50, 10}, {1, 1}, {500, 400}, {0, 0}},   {{300, 200}, {-5, -3}, label, {192, 172}},
                 {{108, 28}, {-1, -1}, label, {0, 0}},     // just room before
-                {{50, 10}, {-1, -1}, label, {58, 18}}};   // no room before
+                {{50, 10}, {-1, -1}, label, {58, 18}},    // no room before
+                {{200, 100}, {0, 0}, label, {208, 108}}};
   for (const auto& row : labels) EXPECT_EQ(PlaceBeside(row.anchor, row.toward, row.size, seen, 8), row.expected);
   EXPECT_EQ(PlaceBelow({58, 68, 158, 88}, label, seen, 4), (Offset{58, 92}));
   EXPECT_EQ(PlaceBelow({320, 256, 400, 277}, label, seen, 4), (Offset{300, 232}));  // above, moved left
@@ -194,4 +199,36 @@ TEST(Measure, WhatIsDrawnFollowsTheZoom) {
   EXPECT_EQ(drawing.marks[0], drawing.circle->centre);
   EXPECT_EQ(model.Toward(), (PicturePoint{0, 10}));  // from the centre out to the last point
   EXPECT_DOUBLE_EQ(drawing.circle->radius, 40);
+}
+
+// The scale box on a 500-pixel line: what it takes, what it refuses and
+// which characters typed in the viewer open it.
+TEST(Measure, TheScaleBoxReadsPlainAndFullWidthNumbersAndRefusesTheRest) {
+  const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+      {L"12", L"12.0 mm"},    {L"+12", L"12.0 mm"},     {L"1.", L"1.00 mm"},      {L".5", L"0.50 mm"},
+      {L"0.5", L"0.50 mm"},   {L"1e9", L"1000000000.0 mm"}, {L"1e+2", L"100.0 mm"}, {L"1e-2", L"0.01 mm"},
+      {L"1E2", L"100.0 mm"},  {L"1 2", L"12.0 mm"},     {L"１２．５", L"12.5 mm"},
+      {L"", L"请输入数字"},   {L".", L"请输入数字"},    {L"+", L"请输入数字"},    {L"-", L"请输入数字"},
+      {L"1e", L"请输入数字"}, {L"1e+", L"请输入数字"},  {L"2e+-1", L"请输入数字"}, {L"12a", L"请输入数字"},
+      {L"1.x5", L"请输入数字"}, {L"+-1", L"请输入数字"}, {L"e5", L"请输入数字"},  {L"1x", L"请输入数字"},
+      {L"-0", L"须大于 0"},   {L"1000000000.1", L"不能超过 1e9"}, {L"1e999", L"不能超过 1e9"}};
+  for (const auto& [typed, result] : rows) {
+    MeasureModel model;
+    model.Press({0, 0}, {0, 0});
+    model.Release({300, 400}, {300, 400}, 3);
+    ASSERT_TRUE(model.Type(L'1'));
+    const bool set = model.SetScale(typed);
+    EXPECT_EQ(set ? model.CopyText() : model.BoxCaption(), set ? result : L"实际长度 (mm)  " + std::wstring(result))
+        << typed;
+  }
+  MeasureModel model;
+  model.Press({0, 0}, {0, 0});
+  model.Release({300, 400}, {300, 400}, 3);
+  const std::pair<wchar_t, bool> keys[] = {{L'0', true},       {L'9', true},       {L'.', true},  {L'\xFF10', true},
+                                           {L'\xFF19', true},  {L'\xFF0E', true},  {L'/', false}, {L':', false},
+                                           {L'\xFF0F', false}, {L'\xFF1A', false}, {L'a', false}};
+  for (const auto& [typed, opens] : keys) {
+    EXPECT_EQ(model.Type(typed), opens) << int(typed);
+    model.Escape();
+  }
 }
