@@ -288,15 +288,11 @@ TEST(Viewer, ShiftMeasuresLinesAndCirclesTheBoxSetsMillimetresCtrlCCopiesAndTheS
   viewer.SetPicture(BlockPicture());
   viewer.Show();
   const HWND image = viewer.ImageControl();
-  const auto shift = [&](UINT message, int x, int y) {
-    SendMessageW(image, message, MK_SHIFT | MK_LBUTTON, MAKELPARAM(x, y));
-  };
+  const auto shift = [&](UINT m, int x, int y) { SendMessageW(image, m, MK_SHIFT | MK_LBUTTON, MAKELPARAM(x, y)); };
   const auto drag = [&](int x0, int y0, int x1, int y1) {
     shift(WM_LBUTTONDOWN, x0, y0), shift(WM_MOUSEMOVE, x1, y1), shift(WM_LBUTTONUP, x1, y1);
   };
-  const auto type = [](HWND to, std::wstring_view keys) {
-    for (const wchar_t key : keys) SendMessageW(to, WM_CHAR, key, 0);
-  };
+  const auto type = [](HWND to, std::wstring_view keys) { for (wchar_t k : keys) SendMessageW(to, WM_CHAR, k, 0); };
   drag(100, 100, 400, 100);
   const HWND readout = FindWindowExW(image, nullptr, L"Static", nullptr);
   const HWND label = FindWindowExW(image, readout, L"Static", nullptr), edit = FindWindowExW(image, nullptr, L"Edit", nullptr);

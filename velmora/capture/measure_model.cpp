@@ -48,7 +48,7 @@ std::string PlainNumberText(std::wstring_view text) {
 }
 
 bool DigitOrPoint(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || c == L'.' || (c >= L'\xFF10' && c <= L'\xFF19') || c == L'\xFF0E';
+  return (c >= L'0' && c <= L'9') || c == L'.' || (c >= L'\xFF10' && c < L'\xFF19') || c == L'\xFF0E';
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {

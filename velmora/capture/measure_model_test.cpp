@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
 #include "velmora/capture/measure_model.h"
 
 using namespace capture;
 
 TEST(Measure, AreaPointsToPicturePixelsUnderZoomAndPanKeptOnThePicture) {
   const Extent picture{1200, 900};
-  const struct {
-    ViewMapping view;
-    Offset inArea;
-    PicturePoint expected;
-    bool on;
-  } rows[] = {
+  const struct { ViewMapping view; Offset inArea; PicturePoint expected; bool on; } rows[] = {
       {{0, 0, 1}, {100, 200}, {100, 200}, true},        {{-50, -30, 1}, {100, 200}, {150, 230}, true},
       {{-1000.5, 4, 4}, {3, 400}, {250.875, 99}, true},  // fractions of a pixel when zoomed in
       {{10, 40, 0.25}, {60, 90}, {200, 200}, true},      {{10, 40, 0.25}, {5, 90}, {0, 200}, false},
@@ -28,10 +27,7 @@ TEST(Measure, AreaPointsToPicturePixelsUnderZoomAndPanKeptOnThePicture) {
 }
 
 TEST(Measure, LengthsPartsAndAnglesInEveryQuadrant) {
-  const struct {
-    PicturePoint from, to;
-    double length, dx, dy, angle;
-  } rows[] = {
+  const struct { PicturePoint from, to; double length, dx, dy, angle; } rows[] = {
       {{100, 300}, {300, 174}, 236.38, 200, 126, 32.21},   {{300, 300}, {100, 174}, 236.38, -200, 126, -32.21},
       {{300, 174}, {100, 300}, 236.38, -200, -126, 32.21}, {{100, 174}, {300, 300}, 236.38, 200, -126, -32.21},
       {{5, 10}, {5, 0}, 10, 0, 10, 90},                    {{5, 0}, {5, 10}, 10, 0, -10, 90},
@@ -47,10 +43,7 @@ TEST(Measure, LengthsPartsAndAnglesInEveryQuadrant) {
 }
 
 TEST(Measure, CircleThroughThreePointsOrNoneOnOneLine) {
-  const struct {
-    PicturePoint a, b, c;
-    double x, y, radius;  // radius 0: refused
-  } rows[] = {
+  const struct { PicturePoint a, b, c; double x, y, radius; } rows[] = {  // radius 0: refused
       {{600, 400}, {400, 400}, {500, 300}, 500, 400, 100},
       {{570.71, 470.71}, {500, 500}, {600, 400}, 500, 400, 100},  // all three on one side
       {{0, 0}, {100, 1}, {200, 0}, 100, -4999.5, 5000.5},          // nearly on one line
@@ -66,9 +59,9 @@ TEST(Measure, CircleThroughThreePointsOrNoneOnOneLine) {
     const auto circle = CircleThrough(row.a, row.b, row.c);
     ASSERT_EQ(circle.has_value(), row.radius > 0);
     if (!circle) continue;
-    EXPECT_NEAR(circle->centre.x, row.x, row.radius * 1e-4);
-    EXPECT_NEAR(circle->centre.y, row.y, row.radius * 1e-4);
-    EXPECT_NEAR(circle->radius, row.radius, row.radius * 1e-4);
+    const double off = std::max({std::abs(circle->centre.x - row.x), std::abs(circle->centre.y - row.y),
+                                 std::abs(circle->radius - row.radius)});
+    EXPECT_LT(off, row.radius * 1e-4);
   }
 }
 
@@ -78,12 +71,7 @@ TEST(Measure, NumbersWithOneDecimalOrTwoBelowTenAndLabelsBesideTheirPoint) {
       {-0.006, L"-0.01"}, {12.25, L"12.3"}, {-12.25, L"-12.3"}, {236.38, L"236.4"}, {1e20, L"100000000000000000000.0"}};
   for (const auto& [value, text] : numbers) EXPECT_EQ(MeasureNumberText(value), text) << value;
   const Extent seen{400, 300}, label{100, 20};
-  const struct {
-    Offset anchor;
-    PicturePoint toward;
-    Extent size;
-    Offset expected;
-  } labels[] = {{{50, 60}, {1, 1}, label, {58, 68}},     {{300, 290}, {0, 0}, label, {192, 262}},  // no room
+  const struct { Offset anchor; PicturePoint toward; Extent size; Offset expected; } labels[] = {{{50, 60}, {1, 1}, label, {58, 68}},     {{300, 290}, {0, 0}, label, {192, 262}},  // no room
                 {{292, 272}, {1, 1}, label, {300, 280}},  // just room
                 {{50, 10}, {1, 1}, {500, 400}, {0, 0}},   {{300, 200}, {-5, -3}, label, {192, 172}},
                 {{108, 28}, {-1, -1}, label, {0, 0}},     // just room before
@@ -99,15 +87,10 @@ TEST(Measure, NumbersWithOneDecimalOrTwoBelowTenAndLabelsBesideTheirPoint) {
 // One viewer's measurements in a row; a drag counts from 3 area pixels.
 TEST(Measure, LinesCirclesTheScaleAndWhatTheReadoutTheBoxAndTheClipboardSay) {
   enum Act { Press, Move, Release, Type, Scale, Escape, Abandon };
-  const struct {
-    Act act;
-    PicturePoint at;  // the area point is the picture point
-    const wchar_t* text;  // typed or entered
-    bool accepted;        // a change shown, the box opened or the scale set
-    const wchar_t* readout;
-    const wchar_t* copy;
-    const wchar_t* box;  // nullptr: closed
-  } steps[] = {
+  // `at` is also the area point; `text` is typed or entered; `accepted`: a change shown, the box
+  // opened or the scale set; `box`: its caption, or nullptr while it is closed.
+  const struct { Act act; PicturePoint at; const wchar_t *text; bool accepted; const wchar_t *readout, *copy, *box; }
+      steps[] = {
       {Press, {100, 100}, L"", true, L"", L"", nullptr},
       {Move, {103, 97}, L"", false, L"", L"", nullptr},  // not yet a drag
       {Release, {101, 100}, L"", true, L"圆：已取 1 点，还需 2 点", L"", nullptr},
@@ -119,11 +102,7 @@ TEST(Measure, LinesCirclesTheScaleAndWhatTheReadoutTheBoxAndTheClipboardSay) {
       {Type, {}, L"a", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", nullptr},
       {Type, {}, L"5", true, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)"},
       {Type, {}, L"5", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)"},
-      {Scale, {}, L"abc", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)  请输入数字"},
       {Scale, {}, L"0", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)  须大于 0"},
-      {Scale, {}, L"-3", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)  须大于 0"},
-      {Scale, {}, L"1.5e9", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)  不能超过 1e9"},
-      {Scale, {}, L"1.5.2", false, L"L 500.0  Δx 300.0  Δy 400.0  53.1°", L"500.0 px", L"实际长度 (mm)  请输入数字"},
       {Scale, {}, L"１０００", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", nullptr},
       {Type, {}, L".", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", L"实际长度 (mm)"},
       {Escape, {}, L"", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", nullptr},  // old scale
@@ -167,22 +146,16 @@ TEST(Measure, LinesCirclesTheScaleAndWhatTheReadoutTheBoxAndTheClipboardSay) {
     if (step.act == Scale) accepted = model.SetScale(step.text);
     if (step.act == Escape) model.Escape();
     if (step.act == Abandon) model.Abandon();
-    EXPECT_EQ(accepted, step.accepted);
-    EXPECT_EQ(model.Readout(), step.readout);
-    EXPECT_EQ(model.Shown(), *step.readout != 0);
-    EXPECT_EQ(model.CopyText(), step.copy);
-    EXPECT_EQ(model.BoxOpen(), step.box != nullptr);
-    if (step.box) {
-      EXPECT_EQ(model.BoxCaption(), step.box);
-    }
+    EXPECT_EQ(std::tuple(accepted, model.Readout(), model.Shown(), model.CopyText(),
+                         model.BoxOpen() ? model.BoxCaption() : L"closed"),
+              std::tuple(step.accepted, step.readout, *step.readout != 0, step.copy, step.box ? step.box : L"closed"));
   }
 }
 
 TEST(Measure, WhatIsDrawnFollowsTheZoom) {
   const ViewMapping zoomed{-10, 2, 4};
   MeasureModel model;
-  model.Press({100, 50}, {0, 0});
-  model.Release({110, 60}, {40, 40}, 3);
+  model.Press({100, 50}, {0, 0}), model.Release({110, 60}, {40, 40}, 3);
   MeasureDrawing drawing = model.Drawing(zoomed);
   ASSERT_TRUE(drawing.line);
   EXPECT_EQ((*drawing.line)[0], (PicturePoint{390, 202}));
@@ -211,19 +184,21 @@ TEST(Measure, TheScaleBoxReadsPlainAndFullWidthNumbersAndRefusesTheRest) {
       {L"", L"请输入数字"},   {L".", L"请输入数字"},    {L"+", L"请输入数字"},    {L"-", L"请输入数字"},
       {L"1e", L"请输入数字"}, {L"1e+", L"请输入数字"},  {L"2e+-1", L"请输入数字"}, {L"12a", L"请输入数字"},
       {L"1.x5", L"请输入数字"}, {L"+-1", L"请输入数字"}, {L"e5", L"请输入数字"},  {L"1x", L"请输入数字"},
-      {L"-0", L"须大于 0"},   {L"1000000000.1", L"不能超过 1e9"}, {L"1e999", L"不能超过 1e9"}};
-  for (const auto& [typed, result] : rows) {
+      {L"-0", L"须大于 0"},    {L"-3", L"须大于 0"},   {L"1000000000.1", L"不能超过 1e9"}, {L"1e999", L"不能超过 1e9"}};
+  const auto lined = [] {
     MeasureModel model;
     model.Press({0, 0}, {0, 0});
     model.Release({300, 400}, {300, 400}, 3);
+    return model;
+  };
+  for (const auto& [typed, result] : rows) {
+    MeasureModel model = lined();
     ASSERT_TRUE(model.Type(L'1'));
     const bool set = model.SetScale(typed);
     EXPECT_EQ(set ? model.CopyText() : model.BoxCaption(), set ? result : L"实际长度 (mm)  " + std::wstring(result))
         << typed;
   }
-  MeasureModel model;
-  model.Press({0, 0}, {0, 0});
-  model.Release({300, 400}, {300, 400}, 3);
+  MeasureModel model = lined();
   const std::pair<wchar_t, bool> keys[] = {{L'0', true},       {L'9', true},       {L'.', true},  {L'\xFF10', true},
                                            {L'\xFF19', true},  {L'\xFF0E', true},  {L'/', false}, {L':', false},
                                            {L'\xFF0F', false}, {L'\xFF1A', false}, {L'a', false}};
