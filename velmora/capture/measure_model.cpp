@@ -48,7 +48,7 @@ std::string PlainNumberText(std::wstring_view text) {
 }
 
 bool DigitOrPoint(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || c == L'.' || (c >= L'\xFF10' && c < L'\xFF19') || c == L'\xFF0E';
+  return (c >= L'0' && c <= L'9') || c == L'.' || (c >= L'\xFF10' && c <= L'\xFF19') || c == L'\xFF0E';
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
@@ -165,7 +165,6 @@ bool MeasureModel::Move(PicturePoint at, Offset inArea, int dragDistance) {
     dragging_ = true;
     shape_ = Shape::Line;
     points_[0] = pressAt_;
-    pointCount_ = 2;
   }
   points_[1] = anchor_ = at;
   return true;
@@ -175,11 +174,7 @@ void MeasureModel::Release(PicturePoint at, Offset inArea, int dragDistance) {
   if (!pressed_) return;
   Move(at, inArea, dragDistance);
   pressed_ = false;
-  if (dragging_) {
-    dragging_ = false;
-    return;
-  }
-  AddPoint(pressAt_);
+  if (!dragging_) AddPoint(pressAt_);  // a drag leaves its line; the next press starts afresh
 }
 
 void MeasureModel::AddPoint(PicturePoint at) {
@@ -187,7 +182,6 @@ void MeasureModel::AddPoint(PicturePoint at) {
   shape_ = Shape::Points;
   points_[pointCount_++] = anchor_ = at;
   if (pointCount_ < 3) return;
-  pointCount_ = 0;
   const std::optional<Circle> circle = CircleThrough(points_[0], points_[1], points_[2]);
   shape_ = circle ? Shape::Circle : Shape::Refused;
   if (circle) circle_ = *circle;

@@ -106,6 +106,7 @@ TEST(Measure, LinesCirclesTheScaleAndWhatTheReadoutTheBoxAndTheClipboardSay) {
       {Scale, {}, L"１０００", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", nullptr},
       {Type, {}, L".", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", L"实际长度 (mm)"},
       {Escape, {}, L"", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", nullptr},  // old scale
+      {Scale, {}, L"5", false, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", nullptr},  // no box
       {Type, {}, L"2", true, L"L 1000.0 mm  Δx 600.0 mm  Δy 800.0 mm  53.1°", L"1000.0 mm", L"实际长度 (mm)"},
       {Scale, {}, L" 2.5e2 ", true, L"L 250.0 mm  Δx 150.0 mm  Δy 200.0 mm  53.1°", L"250.0 mm", nullptr},
       {Press, {600, 400}, L"", true, L"L 250.0 mm  Δx 150.0 mm  Δy 200.0 mm  53.1°", L"250.0 mm", nullptr},
@@ -131,6 +132,9 @@ TEST(Measure, LinesCirclesTheScaleAndWhatTheReadoutTheBoxAndTheClipboardSay) {
       {Scale, {}, L"10", false, L"L 0.00 mm  Δx 0.00 mm  Δy 0.00 mm  0.00°", L"0.00 mm", L"实际长度 (mm)  线长为 0，不能定比例"},
       {Escape, {}, L"", true, L"L 0.00 mm  Δx 0.00 mm  Δy 0.00 mm  0.00°", L"0.00 mm", nullptr},
       {Escape, {}, L"", true, L"", L"", nullptr},
+      {Press, {5, 5}, L"", true, L"", L"", nullptr},
+      {Escape, {}, L"", true, L"", L"", nullptr},  // the press ends too
+      {Move, {50, 50}, L"", false, L"", L"", nullptr},
   };
   MeasureModel model;
   for (const auto& step : steps) {
@@ -164,7 +168,7 @@ TEST(Measure, WhatIsDrawnFollowsTheZoom) {
   for (const PicturePoint p : {PicturePoint{60, 40}, {40, 40}}) model.Press(p, {}), model.Release(p, {}, 3);
   drawing = model.Drawing(zoomed);
   EXPECT_TRUE(!drawing.line && !drawing.circle && drawing.markCount == 2);
-  EXPECT_EQ(drawing.marks[1], (PicturePoint{150, 162}));
+  EXPECT_EQ(std::pair(drawing.marks[0], drawing.marks[1]), std::pair(PicturePoint{230, 162}, PicturePoint{150, 162}));
   model.Press({50, 50}, {}), model.Release({50, 50}, {}, 3);
   drawing = model.Drawing(zoomed);
   ASSERT_TRUE(drawing.circle && drawing.markCount == 1);
@@ -180,7 +184,7 @@ TEST(Measure, TheScaleBoxReadsPlainAndFullWidthNumbersAndRefusesTheRest) {
   const std::pair<const wchar_t*, const wchar_t*> rows[] = {
       {L"12", L"12.0 mm"},    {L"+12", L"12.0 mm"},     {L"1.", L"1.00 mm"},      {L".5", L"0.50 mm"},
       {L"0.5", L"0.50 mm"},   {L"1e9", L"1000000000.0 mm"}, {L"1e+2", L"100.0 mm"}, {L"1e-2", L"0.01 mm"},
-      {L"1E2", L"100.0 mm"},  {L"1 2", L"12.0 mm"},     {L"１２．５", L"12.5 mm"},
+      {L"1E2", L"100.0 mm"},  {L"1 2", L"12.0 mm"},     {L"１２．５", L"12.5 mm"}, {L"\t１２\x3000９", L"129.0 mm"},
       {L"", L"请输入数字"},   {L".", L"请输入数字"},    {L"+", L"请输入数字"},    {L"-", L"请输入数字"},
       {L"1e", L"请输入数字"}, {L"1e+", L"请输入数字"},  {L"2e+-1", L"请输入数字"}, {L"12a", L"请输入数字"},
       {L"1.x5", L"请输入数字"}, {L"+-1", L"请输入数字"}, {L"e5", L"请输入数字"},  {L"1x", L"请输入数字"},
