@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "tests/support/capture_test_support.h"
 #include "ui/controls.h"
+#include "ui/system.h"
 #include "velmora/capture/bmp_file.h"
 #include "velmora/capture/capture_save.h"
 #include "velmora/capture/full_screen_capture.h"
@@ -286,4 +288,54 @@ TEST(Viewer, TheWheelZoomsAboutThePointerADoubleClickBringsBackOneToOneTheRightB
   std::vector<std::uint32_t> expected;
   for (int y = 0; y < height; ++y) expected.insert(expected.end(), &atOneToOne[y * 1200], &atOneToOne[y * 1200 + width]);
   EXPECT_TRUE(WaitFor([&] { return ScreenPixels(origin.x, origin.y, width, height) == expected; }));
+}
+
+// On the 100-pixel blocks: corners 300 pixels apart, and three corners on a
+// circle of radius 100 about (200, 100). At 1:1 area points are picture points.
+TEST(Viewer, ShiftMeasuresLinesAndCirclesTheBoxSetsMillimetresCtrlCCopiesAndTheSavedPictureIsAsCaptured) {
+  ViewerWindow viewer;
+  viewer.SetPicture(BlockPicture());
+  viewer.Show();
+  const HWND image = viewer.ImageControl();
+  const auto shift = [&](UINT m, int x, int y) { SendMessageW(image, m, MK_SHIFT | MK_LBUTTON, MAKELPARAM(x, y)); };
+  const auto drag = [&](int x0, int y0, int x1, int y1) {
+    shift(WM_LBUTTONDOWN, x0, y0), shift(WM_MOUSEMOVE, x1, y1), shift(WM_LBUTTONUP, x1, y1);
+  };
+  const auto type = [](HWND to, std::wstring_view keys) { for (wchar_t k : keys) SendMessageW(to, WM_CHAR, k, 0); };
+  drag(100, 100, 400, 100);
+  const HWND readout = FindWindowExW(image, nullptr, L"Static", nullptr);
+  const HWND label = FindWindowExW(image, readout, L"Static", nullptr), edit = FindWindowExW(image, nullptr, L"Edit", nullptr);
+  EXPECT_EQ(ui::GetText(readout), L"L 300.0  Δx 300.0  Δy 0.00  0.00°");
+  POINT origin{0, 0};
+  ClientToScreen(image, &origin);
+  EXPECT_TRUE(WaitFor([&] { return ScreenPixels(origin.x + 250, origin.y + 100, 1, 1)[0] == 0xB00060u; }));
+  for (const auto& [x, y, message] : {std::tuple(100, 100, WM_LBUTTONDOWN), {300, 100, WM_LBUTTONDBLCLK},
+                                      {200, 200, WM_LBUTTONDOWN}}) {
+    shift(message, x, y), shift(WM_LBUTTONUP, x, y);  // a quick second click is a point, not 1:1
+  }
+  EXPECT_EQ(ui::GetText(readout), L"Φ 200.0");
+  type(viewer.Handle(), L"\x03");
+  EXPECT_EQ(ui::GetClipboardText(viewer.Handle()), L"200.0 px");
+
+  drag(100, 100, 400, 100);
+  type(viewer.Handle(), L"0");  // opens the box with the focus in it
+  ASSERT_TRUE(IsWindowVisible(edit) && GetFocus() == edit);
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(ui::GetText(label), L"实际长度 (mm)  须大于 0");
+  type(edit, L"150");  // over the refused text
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(!IsWindowVisible(edit) && GetFocus() == viewer.Handle());
+  drag(100, 200, 200, 200);
+  EXPECT_EQ(ui::GetText(readout), L"L 50.0 mm  Δx 50.0 mm  Δy 0.00 mm  0.00°");
+  type(viewer.Handle(), L"\x03");
+  EXPECT_EQ(ui::GetClipboardText(viewer.Handle()), L"50.0 mm");
+  EXPECT_EQ(viewer.Zoom(), 1.0);
+
+  RightClick(viewer);  // the file holds the picture, not what is drawn over it
+  const ui::Bitmap saved(static_cast<HBITMAP>(
+      LoadImageW(nullptr, viewer.SaveName().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  EXPECT_TRUE(PixelsOf(saved.get(), 1200, 900) == PixelsOf(viewer.Image().Bitmap(), 1200, 900));
+  DeleteFileW(viewer.SaveName().c_str());
+  SendMessageW(viewer.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_FALSE(IsWindowVisible(readout));
 }

@@ -98,6 +98,9 @@ class ZoomView {
   // A picture newly placed (PlacePicture), at 1:1.
   void Reset(Offset placed);
   double Scale() const { return scale_; }
+  // The zoomed picture's top-left corner in the area, unrounded.
+  double Left() const { return left_; }
+  double Top() const { return top_; }
   bool OneToOne() const { return scale_ == 1.0; }
   // The zoomed picture's rectangle in the area, its edges rounded.
   PixelRect Shown(Extent picture) const;

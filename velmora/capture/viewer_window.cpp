@@ -82,6 +82,7 @@ POINT ViewerWindow::ImagePosition() const {
 // nothing flickers, and zooming moves and resizes no window.
 void ViewerWindow::ShowView() {
   if (!image1_.Exists()) return;
+  if (measure_.Active()) measure_.Follow(Measuring());
   InvalidateRect(image1_.Handle(), nullptr, FALSE);
   UpdateWindow(image1_.Handle());
 }
@@ -144,7 +145,11 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:  // from the focus, or passed up from the window under the pointer
       WheelImage(GET_WHEEL_DELTA_WPARAM(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
+    case WM_CHAR:
+      if (measure_.OnKey(message, wParam, Measuring())) return 0;
+      return Window::OnMessage(message, wParam, lParam);
     case WM_KEYDOWN:
+      if (measure_.OnKey(message, wParam, Measuring())) return 0;
       if ((wParam == '0' || wParam == VK_NUMPAD0) && GetKeyState(VK_CONTROL) < 0) {
         const Extent seen = SeenExtent();
         ToggleZoom({seen.width / 2, seen.height / 2});
@@ -158,18 +163,27 @@ LRESULT ViewerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ViewerWindow::OnDestroy() {
   image_.reset();  // the picture goes with the window (and with the last one showing it)
+  measure_.Forget();
 }
 
 LRESULT ViewerWindow::ImageBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const auto handled = viewer_.OnImageMessage(message, lParam)) return *handled;
+  if (const auto handled = viewer_.OnImageMessage(message, wParam, lParam)) return *handled;
   return Window::OnMessage(message, wParam, lParam);
 }
 
-std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, LPARAM lParam) {
+MeasureFrame ViewerWindow::Measuring() const {
+  return {image1_.Handle(), Handle(), {zoom_.Left(), zoom_.Top(), zoom_.Scale()}, PictureExtent(), SeenExtent(), Dpi()};
+}
+
+std::optional<LRESULT> ViewerWindow::OnImageMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const Offset pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (message != WM_PAINT && (measure_.Active() || (wParam & MK_SHIFT))) {
+    if (const auto taken = measure_.OnMouse(message, wParam, pointer, Measuring())) return taken;
+  }
   switch (message) {
     case WM_PAINT:
       PaintImage();
+      if (measure_.Active()) measure_.PaintOver(Measuring());
       return 0;
     case WM_ERASEBKGND:
       return 1;

@@ -11,6 +11,7 @@
 #include "ui/window.h"
 #include "velmora/capture/capture_picture.h"
 #include "velmora/capture/foreground_keeper.h"
+#include "velmora/capture/measure_window.h"
 #include "velmora/capture/save_report.h"
 #include "velmora/capture/viewer_model.h"
 
@@ -49,7 +50,7 @@ class ViewerWindow : public ui::Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate() override;
   void OnDestroy() override;
-  std::optional<LRESULT> OnImageMessage(UINT message, LPARAM lParam);
+  std::optional<LRESULT> OnImageMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void ResizePictureArea();
   void PaintImage();
   void ShowView();
@@ -63,6 +64,7 @@ class ViewerWindow : public ui::Window {
   Extent SeenExtent() const;
   Extent PictureExtent() const { return {Image().Width(), Image().Height()}; }
   ViewerMetrics Metrics() const { return ViewerMetrics::ForDpi(Dpi()); }
+  MeasureFrame Measuring() const;
 
   // Image1: the picture as panned and zoomed, over the whole of Pic1. Its
   // paint and mouse messages are the viewer's.
@@ -84,6 +86,7 @@ class ViewerWindow : public ui::Window {
   std::wstring menuCaption_;
   SaveResult lastSave_;
   ForegroundKeeper keeper_;
+  MeasureOverlay measure_;  // lengths and circles over the picture, with Shift
 };
 
 }  // namespace capture
