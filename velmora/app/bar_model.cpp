@@ -3,7 +3,7 @@
 namespace velmora {
 
 Point CornerPosition(Point workAreaRightBottom, int barWidth, int barHeight) {
-  return {workAreaRightBottom.x - barWidth - 51, workAreaRightBottom.y - 2 * barHeight - 100};
+  return {workAreaRightBottom.x - barWidth - 50, workAreaRightBottom.y - 2 * barHeight - 100};
 }
 
 BarDrag::PressResult BarDrag::Press(MouseButton button, Point inBar) {

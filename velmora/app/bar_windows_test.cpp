@@ -13,12 +13,7 @@
 namespace velmora {
 namespace {
 
-struct Call {
-  HWND window;
-  std::wstring text;
-  bool typed;
-  bool operator==(const Call&) const = default;
-};
+struct Call { HWND window; std::wstring text; bool typed; bool operator==(const Call&) const = default; };
 
 TEST(MenuEntries, EveryListAndFolderIsReadAndAClickTypesOrOpensItsLine) {
   testsupport::ScratchFolder folder;
@@ -52,12 +47,9 @@ TEST(MenuEntries, EveryListAndFolderIsReadAndAClickTypesOrOpensItsLine) {
 // An item as the user reads it: "-" for a separator, " ▸" after a head.
 std::wstring Text(HMENU menu, int position) {
   wchar_t text[256]{};
-  MENUITEMINFOW info{sizeof info};
-  info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
-  info.dwTypeData = text;
-  info.cch = 255;
-  GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-  return (info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text) + (info.hSubMenu ? L" ▸" : L"");
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+  if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) return L"-";
+  return text + std::wstring(GetSubMenu(menu, position) ? L" ▸" : L"");
 }
 
 TEST(PopupMenu, EachSubmenuIsFilledOnItsFirstOpeningAndItemsLeadBackToTheirElement) {
