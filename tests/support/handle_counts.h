@@ -1,9 +1,8 @@
 #pragma once
 // Live GDI and USER object counts of this process, for leak checks.
 //
-// Windows answers through GetGuiResources. Wine answers 0 there, so the
-// counts are taken from its handle tables instead: a handle value whose high
-// word is zero names a table entry by its index alone, and the object calls
+// Windows answers through GetGuiResources. Wine answers 0 there, so the counts are taken from its handle tables
+// instead: a handle value whose high word is zero names a table entry by its index alone, and the object calls
 // (GetObjectType, IsWindow, IsMenu) report whether that entry is alive.
 
 #include <windows.h>
