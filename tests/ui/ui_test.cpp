@@ -1,5 +1,5 @@
-// The window layer's own Win32 effects in process: placement, twips and points, focus,
-// colours, the text-box binding, handle counts, and waits that keep events flowing.
+// The window layer's own Win32 effects in process: placement, twips and points, focus, colours, the text-box binding,
+// handle counts, and waits that keep events flowing.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -102,9 +102,8 @@ TEST(FormWindow, TypingRunsTheModelAndFocusStartsInTheFirstInputBoxAndComesBackO
   EXPECT_EQ(GetFocus(), w.Get(kSecond));
 }
 
-// A colour message sets the text colour with the background (else a label's
-// text keeps whatever colour the device context had: black on a black
-// high-contrast face). Under high contrast the system's answer stands.
+// A colour message sets the text colour with the background (else a label's text keeps whatever colour the device
+// context had: black on a black high-contrast face). Under high contrast the system's answer stands.
 TEST(FormWindow, ColourMessagesSetTextWithBackgroundAndLeaveHighContrastToTheSystem) {
   TestForm w;
   w.Controls().SetTextColor(kFirst, RGB(255, 0, 0));
@@ -179,8 +178,8 @@ bool WaitForExplorers(std::size_t count) {
   return false;
 }
 
-// The shell shows the file in its folder, and a later look reuses the window
-// (the shell returns once the window it used is there).
+// The shell shows the file in its folder, and a later look reuses the window (the shell returns once the window it used
+// is there).
 TEST(ShowInFolder, OpensTheFilesFolderOnceAndReusesItsWindow) {
   testsupport::ScratchFolder folder;
   const std::wstring file = folder.Write(L"Kelvo抓屏.bmp", "BM");

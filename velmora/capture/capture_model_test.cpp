@@ -30,11 +30,14 @@ TEST(CaptureFileName, LayoutsPaddingAndOtherFolders) {
 }
 
 TEST(BmpFormat, PlansOfEveryDepth) {
-  const struct { std::int64_t width, height; int screenBits, fileBits; std::uint32_t rowBytes, pixelOffset; } rows[] = {
-      {1023, 767, 32, 24, 3072, 54},  // 3 bytes of padding per row
-      {1, 4, 32, 24, 4, 54},      {5, 3, 16, 24, 16, 54},     {4, 1, 24, 24, 12, 54},
-      {7, 2, 8, 8, 8, 54 + 1024}, {5, 1, 4, 4, 4, 54 + 64},  {33, 2, 1, 1, 8, 54 + 8},
-      {0, 0, 32, 24, 0, 54}};  // an empty picture still makes a file
+  const struct {
+    std::int64_t width, height;
+    int screenBits, fileBits;
+    std::uint32_t rowBytes, pixelOffset;
+  } rows[] = {{1023, 767, 32, 24, 3072, 54},  // 3 bytes of padding per row
+              {1, 4, 32, 24, 4, 54},      {5, 3, 16, 24, 16, 54},     {4, 1, 24, 24, 12, 54},
+              {7, 2, 8, 8, 8, 54 + 1024}, {5, 1, 4, 4, 4, 54 + 64},  {33, 2, 1, 1, 8, 54 + 8},
+              {0, 0, 32, 24, 0, 54}};  // an empty picture still makes a file
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.width << "x" << row.height << " at " << row.screenBits);
     ASSERT_EQ(FileBitsPerPixel(row.screenBits), row.fileBits);

@@ -46,15 +46,13 @@ std::size_t ThreadCount() {
   const ui::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
   THREADENTRY32 entry{sizeof entry};
   std::size_t count = 0;
-  for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry)) {
+  for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
     count += entry.th32OwnerProcessID == GetCurrentProcessId();
-  }
   return count;
 }
 
-// A window on a thread of its own that, drawing its own picture (WM_PRINT,
-// which PrintWindow sends), asks the control window, then hangs until the
-// test lets it go.
+// A window on a thread of its own that, drawing its own picture (WM_PRINT, which PrintWindow sends), asks the control
+// window, then hangs until the test lets it go.
 struct HangingWindow {
   static inline const ui::KernelHandle release{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   static inline std::atomic<HWND> window, control;
@@ -84,9 +82,8 @@ void Ticks(const CapAreaWindow& picker, int count) {
 
 }  // namespace
 
-// The 200 x 100 rectangle from (100, 100), whichever way it is dragged, is
-// cut from the frozen screen onto the clipboard and into the file; the
-// read-out box, standing over it on an upward drag, stays out of both.
+// The 200 x 100 rectangle from (100, 100), whichever way it is dragged, is cut from the frozen screen onto the
+// clipboard and into the file; the read-out box, standing over it on an upward drag, stays out of both.
 TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks) {
   const TestWindow pattern(CLR_INVALID, {40, 40, 540, 440}, WS_POPUP);
   const Drag drags[] = {{{100, 100}, {300, 200}},
@@ -143,9 +140,8 @@ TEST(AreaPicker, EveryDragTakesTheFrozenRectangleIdlePickersCloseAndNothingLeaks
   EXPECT_FALSE(shared->Exists());
 }
 
-// Its clock shoots the foreground window with the bar hidden; reopened, it
-// shows " 000" until the next shot continues the count. Every shot window
-// closes itself, never shown, and many shots leave no handles.
+// Its clock shoots the foreground window with the bar hidden; reopened, it shows " 000" until the next shot continues
+// the count. Every shot window closes itself, never shown, and many shots leave no handles.
 TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHandles) {
   using W = ContinuousCaptureWindow;
   const TestWindow target(RGB(30, 120, 200), {300, 200, 477, 295});
@@ -188,8 +184,8 @@ TEST(ContinuousCapture, ItsClockShootsTheForegroundWindowAndManyShotsLeaveNoHand
   click(W::kCmdClose);
 }
 
-// Each capture window, closed while active, puts the window worked in in front
-// again, not the top-most window of ours (the bar) next in the z-order.
+// Each capture window, closed while active, puts the window worked in in front again, not the top-most window of ours
+// (the bar) next in the z-order.
 TEST(CaptureWindows, ClosingHandsTheActivationBackToTheWindowWorkedIn) {
   const TestWindow worked(RGB(10, 20, 30), {100, 100, 300, 200});
   const TestWindow bar(RGB(255, 128, 128), {600, 500, 656, 519}, WS_POPUP);
@@ -206,10 +202,9 @@ TEST(CaptureWindows, ClosingHandsTheActivationBackToTheWindowWorkedIn) {
   }
 }
 
-// A window that answers and then hangs in drawing its own picture: the
-// control window answers meanwhile, the shot is the screen's after about a
-// second, and the late picture, freed on the thread that drew it (which then
-// ends), leaves no handle. The first round makes what lives as long as the program.
+// A window that answers and then hangs in drawing its own picture: the control window answers meanwhile, the shot is
+// the screen's after about a second, and the late picture, freed on the thread that drew it (which then ends), leaves
+// no handle. The first round makes what lives as long as the program.
 TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheControlWindowAnswers) {
   const std::uint64_t held = Picture::HeldBytes();
   const std::size_t threads = ThreadCount() + 1;  // with the target's
@@ -239,9 +234,8 @@ TEST(ContinuousCapture, AWindowThatHangsInItsPaintIsReadOffTheScreenWhileTheCont
   SendMessageW(HangingWindow::control, WM_COMMAND, MAKEWPARAM(ContinuousCaptureWindow::kCmdClose, BN_CLICKED), 0);
 }
 
-// Where the window that would receive the keys outranks us, Windows would drop
-// them: nothing is typed, and the notice at the bar says the word is on the
-// clipboard, to be pasted.
+// Where the window that would receive the keys outranks us, Windows would drop them: nothing is typed, and the notice
+// at the bar says the word is on the clipboard, to be pasted.
 TEST(SaveNotice, ATargetThatOutranksUsGetsNoKeysAndTheNoticeSaysToPaste) {
   const TestWindow target(RGB(1, 2, 3), {100, 100, 300, 200});
   const HWND edit = CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 0, 0, 150, 40, target.Handle(), nullptr,

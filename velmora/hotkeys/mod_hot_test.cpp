@@ -1,6 +1,5 @@
-// The bar's window procedure replaced while hot keys are registered and put
-// back when they go, in process under Wine; whether the keys are taken is
-// checked with another program holding one of them (the fault tests).
+// The bar's window procedure replaced while hot keys are registered and put back when they go, in process under Wine;
+// whether the keys are taken is checked with another program holding one of them (the fault tests).
 #include "velmora/hotkeys/mod_hot.h"
 
 #include <gtest/gtest.h>
