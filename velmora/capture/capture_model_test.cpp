@@ -86,10 +86,8 @@ TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
   EXPECT_EQ(tooShort, std::vector<std::byte>(24, std::byte{7}));
 }
 
-// A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and
-// 64 MB besides free (133 464 064 bytes), and all pictures held within half
-// the address space: a 32-bit process of 2 GB holds 32 such pictures, and
-// not a 33rd.
+// A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and 64 MB besides free (133 464 064 bytes), and
+// all pictures held within half the address space: a 32-bit process of 2 GB holds 32 such pictures, and not a 33rd.
 TEST(CaptureRoom, APictureItsCopyAndTheReserveFitAndAllPicturesStayInHalfTheSpace) {
   constexpr std::uint64_t kMiB = 1 << 20, kFree = 133464064, kPicture = 33177600, k2GB = 2048 * kMiB;
   constexpr std::uint64_t kAll = ~std::uint64_t{0};
@@ -184,8 +182,7 @@ const Monitor kDiagonal[] = {{{0, 0, 100, 100}, {}, 96}, {{100, 117, 200, 217}, 
 
 }  // namespace
 
-// What whole-screen captures and the area picker cover, and what of it no
-// monitor shows.
+// What whole-screen captures and the area picker cover, and what of it no monitor shows.
 TEST(ScreenGeometry, VirtualScreenAndWhatNoMonitorShows) {
   const Monitor one[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96}};
   const struct { Monitors monitors; ScreenRect all; bool maximised; std::vector<ScreenRect> uncovered; } rows[] = {
