@@ -46,8 +46,8 @@ TEST(HookState, InstalledOnlyWhenNotHookedAndDelAlwaysRestores) {
       {HotKeyAction::Del, {true, false, true, true}, false},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(state.Apply(row.action), row.steps) << static_cast<int>(row.action);
-    EXPECT_EQ(state.Hooked(), row.hooked);
+    EXPECT_EQ(state.Apply(row.action), row.steps) << "row " << &row - rows;
+    EXPECT_EQ(state.Hooked(), row.hooked) << "row " << &row - rows;
   }
 }
 
