@@ -28,9 +28,7 @@ bool KeyIsFree(UINT modifiers, UINT key) {
 }
 
 TEST(HotKeyFault, KeyHeldByAnotherProgramLeavesTheOtherKeyWorking) {
-  std::wstring holderPath = L"Z:" + fs::path(VELMORA_HOTKEY_HOLDER).wstring();
-  for (wchar_t& c : holderPath) c = c == L'/' ? L'\\' : c;
-  e2e::Program holder(holderPath);
+  e2e::Program holder(L"Z:" + fs::path(VELMORA_HOTKEY_HOLDER).make_preferred().wstring());
   ASSERT_TRUE(holder.Started());
   const ULONGLONG end = GetTickCount64() + 60000;
   while (KeyIsFree(kCtrlAlt, 'C') && GetTickCount64() < end) e2e::Settle(50);
@@ -48,9 +46,8 @@ TEST(HotKeyFault, KeyHeldByAnotherProgramLeavesTheOtherKeyWorking) {
 
 std::map<fs::path, std::uintmax_t> Sizes(const fs::path& root) {
   std::map<fs::path, std::uintmax_t> sizes;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+  for (const auto& entry : fs::recursive_directory_iterator(root))
     if (entry.is_regular_file()) sizes[entry.path()] = entry.file_size();
-  }
   return sizes;
 }
 
@@ -70,9 +67,7 @@ TEST(BrokenDataFolder, TheProgramComesUpAndChangesNoFile) {
       {"invalid code page bytes", 3, "\x81\x20\xA6\r\n\xFF\xFF\r\n\x80\r\nok\r\n\xB0"},
       {"one line of ten megabytes", 2, std::string(10u << 20, 'x')}, {"a hundred thousand lines", 1, manyLines},
   };
-  wchar_t temp[MAX_PATH]{};
-  GetTempPathW(MAX_PATH, temp);
-  const fs::path root = fs::path(temp) / (L"velmora_fault_" + std::to_wstring(GetCurrentProcessId()));
+  const fs::path root = fs::temp_directory_path() / (L"velmora_fault_" + std::to_wstring(GetCurrentProcessId()));
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     fs::remove_all(root);

@@ -2,6 +2,8 @@
 // it has none each stand-in gives what Windows 7 itself gives.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ui/handles.h"
 #include "ui/os_functions.h"
 
@@ -18,23 +20,16 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
   RECT framed{0, 0, 200, 100};
   AdjustWindowRectEx(&framed, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_TOOLWINDOW);
 
-  const struct {
-    const char* system;
-    const ui::NewerFunctions& f;
-    bool found, foundShcore;
-  } cases[] = {{"what every program uses, with a user32 like 1703's", ui::SystemFunctions(), true, true},
-               {"Windows 8.1", windows81, false, true}, {"Windows 7", absent, false, false}};
+  const struct { const char* system; const ui::NewerFunctions& f; bool found, foundShcore; } cases[] = {
+      {"what every program uses, with a user32 like 1703's", ui::SystemFunctions(), true, true},
+      {"Windows 8.1", windows81, false, true}, {"Windows 7", absent, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.system);
-    const void* entries[] = {reinterpret_cast<void*>(c.f.getDpiForSystem),
-                             reinterpret_cast<void*>(c.f.getDpiForWindow),
-                             reinterpret_cast<void*>(c.f.adjustWindowRectExForDpi),
-                             reinterpret_cast<void*>(c.f.getSystemMetricsForDpi),
-                             reinterpret_cast<void*>(c.f.setThreadDpiAwarenessContext),
-                             reinterpret_cast<void*>(c.f.setProcessDpiAwarenessContext),
-                             reinterpret_cast<void*>(c.f.getWindowDpiAwarenessContext),
-                             reinterpret_cast<void*>(c.f.getAwarenessFromDpiAwarenessContext)};
-    for (const void* entry : entries) EXPECT_EQ(entry != nullptr, c.found);
+    const std::vector<bool> entries{!!c.f.getDpiForSystem, !!c.f.getDpiForWindow, !!c.f.adjustWindowRectExForDpi,
+                                    !!c.f.getSystemMetricsForDpi, !!c.f.setThreadDpiAwarenessContext,
+                                    !!c.f.setProcessDpiAwarenessContext, !!c.f.getWindowDpiAwarenessContext,
+                                    !!c.f.getAwarenessFromDpiAwarenessContext};
+    EXPECT_EQ(entries, std::vector<bool>(8, c.found));
     EXPECT_EQ(c.f.getDpiForMonitor && c.f.setProcessDpiAwareness, c.foundShcore);
     EXPECT_EQ(ui::MonitorDpi(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), c.f), screenDpi);
     EXPECT_EQ(ui::SystemDpi(c.f), screenDpi);

@@ -1,5 +1,5 @@
-// The window layer's own Win32 effects in process: placement, twips and points, focus,
-// colours, the text-box binding, handle counts, and waits that keep events flowing.
+// The window layer's own Win32 effects in process: placement, twips and points, focus, colours, the text-box binding,
+// handle counts, and waits that keep events flowing.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,34 +24,26 @@ constexpr ui::ControlSpec kLayout[] = {
     {kSecond, ui::ControlKind::Edit, L"", 150, 600, 1500, 375},
 };
 
-// The second box always shows the first doubled; an edit of it is undone at once.
-class DoublingModel {
- public:
-  const std::wstring& Text(std::size_t i) const { return boxes_.Text(i); }
-  bool Write(std::size_t i, std::wstring t) { return boxes_.Write(i, std::move(t)); }
-
- private:
-  calc::TextBoxes boxes_{2, [this](std::size_t) { boxes_.Write(1, boxes_.Text(0) + boxes_.Text(0)); }};
-};
-
 class TestForm : public ui::FormWindow {
  public:
   TestForm() { Create({.className = L"VelmoraUiTest", .caption = L"测试", .clientWidthTwips = 3000, .clientHeightTwips = 1500}); }
   HWND Get(int id) const { return controls_.Get(id); }
   ui::ControlSet& Controls() { return controls_; }
-  DoublingModel model;
+  // The second box always shows the first doubled; an edit of it is undone at once.
+  calc::TextBoxes model{2, [this](std::size_t) { model.Write(1, model.Text(0) + model.Text(0)); }};
   int timerTicks = 0;
 
  private:
   void OnCreate() override {
     controls_.Create(Handle(), kLayout, {L"宋体", 105});
-    binding_ = std::make_unique<ui::TextBoxBinding<DoublingModel>>(model, std::vector<HWND>{Get(kFirst), Get(kSecond)});
+    binding_ = std::make_unique<Binding>(model, std::vector<HWND>{Get(kFirst), Get(kSecond)});
   }
   void OnCommand(int, int code, HWND control) override {
     if (code == EN_CHANGE && binding_) binding_->OnEditChange(control);
   }
   void OnTimer(UINT_PTR) override { ++timerTicks; }
-  std::unique_ptr<ui::TextBoxBinding<DoublingModel>> binding_;
+  using Binding = ui::TextBoxBinding<calc::TextBoxes>;
+  std::unique_ptr<Binding> binding_;
 };
 
 RECT ChildRect(HWND child) {
@@ -80,23 +72,24 @@ TEST(FormWindow, CentredOnTheScreenNotItsWorkAreaWithEverythingInTwipsAndPoints)
   EXPECT_NEAR(outer.top + outer.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
 
   const UINT dpi = w.Dpi();
+  const auto pixels = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
   GetClientRect(w.Handle(), &client);
-  EXPECT_EQ(client.right, MulDiv(3000, dpi, 1440));
-  EXPECT_EQ(client.bottom, MulDiv(1500, dpi, 1440));
   const RECT edit = ChildRect(w.Get(kSecond));
-  EXPECT_EQ(edit.left, MulDiv(150, dpi, 1440));
-  EXPECT_EQ(edit.top, MulDiv(600, dpi, 1440));
-  EXPECT_EQ(edit.right - edit.left, MulDiv(1500, dpi, 1440));
-  EXPECT_EQ(FontOf(w.Get(kSecond)).lfHeight, -MulDiv(105, dpi, 720));  // 10.5 pt
-  EXPECT_EQ(FontOf(w.Get(kSecond)).lfCharSet, GB2312_CHARSET);         // a Chinese face
+  EXPECT_EQ(std::tuple(client.right, client.bottom, edit.left, edit.top, edit.right - edit.left),
+            std::tuple(pixels(3000), pixels(1500), pixels(150), pixels(600), pixels(1500)));
+  const LOGFONTW font = FontOf(w.Get(kSecond));  // 10.5 pt, a Chinese face
+  EXPECT_EQ(std::tuple(font.lfHeight, int{font.lfCharSet}), std::tuple(-MulDiv(105, dpi, 720), GB2312_CHARSET));
   w.Controls().Relayout(192);  // as after a move to a monitor of another DPI
-  EXPECT_EQ(ChildRect(w.Get(kSecond)).top, MulDiv(600, 192, 1440));
-  EXPECT_EQ(FontOf(w.Get(kSecond)).lfHeight, -28);
+  EXPECT_EQ(std::tuple(ChildRect(w.Get(kSecond)).top, FontOf(w.Get(kSecond)).lfHeight), std::tuple(80, -28));
 }
 
-TEST(FormWindow, FocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
+// Typing runs the model, whose nested writes show; focus starts in the first box and comes back.
+TEST(FormWindow, TypingRunsTheModelAndFocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
   TestForm w;
-  SetWindowTextW(w.Get(kFirst), L"12");
+  SetWindowTextW(w.Get(kFirst), L"12");  // as typing would, with EN_CHANGE
+  EXPECT_EQ(ui::GetText(w.Get(kSecond)), L"1212");
+  SetWindowTextW(w.Get(kSecond), L"typed");  // an output box: undone at once
+  EXPECT_EQ(ui::GetText(w.Get(kSecond)), L"1212");
   w.Show();
   EXPECT_EQ(GetFocus(), w.Get(kFirst));  // not the button before it
   EXPECT_EQ(SendMessageW(w.Get(kFirst), EM_GETSEL, 0, 0), MAKELRESULT(0, 2));  // selected: typing replaces it
@@ -109,21 +102,16 @@ TEST(FormWindow, FocusStartsInTheFirstInputBoxAndComesBackOnActivation) {
   EXPECT_EQ(GetFocus(), w.Get(kSecond));
 }
 
-// A colour message sets the text colour with the background (else a label's
-// text keeps whatever colour the device context had: black on a black
-// high-contrast face). Under high contrast the system's answer stands.
+// A colour message sets the text colour with the background (else a label's text keeps whatever colour the device
+// context had: black on a black high-contrast face). Under high contrast the system's answer stands.
 TEST(FormWindow, ColourMessagesSetTextWithBackgroundAndLeaveHighContrastToTheSystem) {
   TestForm w;
   w.Controls().SetTextColor(kFirst, RGB(255, 0, 0));
   const ui::WindowDc dc(w.Handle());
   const ui::Brush pink(CreateSolidBrush(RGB(255, 192, 255)));
   constexpr COLORREF kUntouched = RGB(1, 2, 3);
-  const struct {
-    UINT message;
-    int id;
-    bool highContrast;
-    COLORREF text, back;  // kUntouched where the system's default answers
-  } rows[] = {
+  // kUntouched where the system's default answers.
+  const struct { UINT message; int id; bool highContrast; COLORREF text, back; } rows[] = {
       {WM_CTLCOLOREDIT, kFirst, false, RGB(255, 0, 0), GetSysColor(COLOR_WINDOW)},
       {WM_CTLCOLORSTATIC, kButton, false, GetSysColor(COLOR_BTNTEXT), RGB(255, 192, 255)},
       {WM_CTLCOLOREDIT, kSecond, false, kUntouched, kUntouched},
@@ -131,41 +119,29 @@ TEST(FormWindow, ColourMessagesSetTextWithBackgroundAndLeaveHighContrastToTheSys
       {WM_CTLCOLORSTATIC, kButton, true, kUntouched, kUntouched},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(&row - rows);
     ::SetTextColor(dc.get(), kUntouched);
     SetBkColor(dc.get(), kUntouched);
     const HBRUSH brush =
         w.Controls().Colorize(row.message, dc.get(), w.Get(row.id), RGB(255, 192, 255), pink.get(), row.highContrast);
-    EXPECT_EQ(brush != nullptr, row.text != kUntouched);
-    EXPECT_EQ(GetTextColor(dc.get()), row.text);
-    EXPECT_EQ(GetBkColor(dc.get()), row.back);
+    EXPECT_EQ(std::tuple(brush != nullptr, GetTextColor(dc.get()), GetBkColor(dc.get())),
+              std::tuple(row.text != kUntouched, row.text, row.back)) << (&row - rows);
   }
-}
-
-TEST(TextBoxBinding, TypingRunsTheModelAndShowsItsNestedWrites) {
-  TestForm w;
-  SetWindowTextW(w.Get(kFirst), L"ab");  // as typing would, with EN_CHANGE
-  EXPECT_EQ(ui::GetText(w.Get(kSecond)), L"abab");
-  SetWindowTextW(w.Get(kSecond), L"typed");  // an output box: undone at once
-  EXPECT_EQ(ui::GetText(w.Get(kSecond)), L"abab");
 }
 
 TEST(Resources, FormsWithControlsAndFontsLeakNothingAndTheCountsSeeALeak) {
   { TestForm warmUp; }  // the thread's first window also makes its input-method window
-  const DWORD gdi = testsupport::GdiObjectCount();
-  const DWORD user = testsupport::UserObjectCount();
+  const auto counts = [] { return std::pair(testsupport::GdiObjectCount(), testsupport::UserObjectCount()); };
+  const auto [gdi, user] = counts();
   for (int i = 0; i < 50; ++i) {
     TestForm w;
     w.Controls().SetFont(kButton, {L"黑体", 140, true});
     w.Controls().Relayout(144);
   }
-  EXPECT_EQ(testsupport::GdiObjectCount(), gdi);
-  EXPECT_EQ(testsupport::UserObjectCount(), user);
+  EXPECT_EQ(counts(), std::pair(gdi, user));
 
   const ui::Font leaked = ui::MakeFont({L"Arial", 90}, 96);
   HMENU menu = CreatePopupMenu();
-  EXPECT_EQ(testsupport::GdiObjectCount(), gdi + 1);
-  EXPECT_EQ(testsupport::UserObjectCount(), user + 1);
+  EXPECT_EQ(counts(), std::pair(gdi + 1, user + 1));
   DestroyMenu(menu);
   TestForm w;  // the window, its three controls and what the system adds for them
   EXPECT_GE(testsupport::UserObjectCount(), user + 4);
@@ -188,30 +164,22 @@ TEST(Delay, KeepsTimersRunningAndReturnsWhenTheProgramQuits) {
   EXPECT_EQ(msg.wParam, 7u);
 }
 
-BOOL CALLBACK AddExplorerWindow(HWND w, LPARAM list) {
-  wchar_t name[32]{};
-  GetClassNameW(w, name, 32);
-  if (IsWindowVisible(w) && lstrcmpW(name, L"ExplorerWClass") == 0) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-  }
-  return TRUE;
-}
-
 std::vector<HWND> ExplorerWindows() {
   std::vector<HWND> found;
-  EnumWindows(AddExplorerWindow, reinterpret_cast<LPARAM>(&found));
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"ExplorerWClass", nullptr));) {
+    if (IsWindowVisible(w)) found.push_back(w);
+  }
   return found;
 }
 
 bool WaitForExplorers(std::size_t count) {
-  for (const ULONGLONG end = GetTickCount64() + 20000; GetTickCount64() < end; Sleep(50)) {
+  for (const ULONGLONG end = GetTickCount64() + 20000; GetTickCount64() < end; Sleep(50))
     if (ExplorerWindows().size() == count) return true;
-  }
   return false;
 }
 
-// The shell shows the file in its folder, and a later look reuses the window
-// (the shell returns once the window it used is there).
+// The shell shows the file in its folder, and a later look reuses the window (the shell returns once the window it used
+// is there).
 TEST(ShowInFolder, OpensTheFilesFolderOnceAndReusesItsWindow) {
   testsupport::ScratchFolder folder;
   const std::wstring file = folder.Write(L"Kelvo抓屏.bmp", "BM");

@@ -16,40 +16,33 @@ namespace velmora {
 namespace {
 
 TEST(AppPath, TheExecutablesFolderWithExactlyOneBackslash) {
-  const struct { std::wstring executable, appPath; } rows[] = {
+  const std::pair<std::wstring, std::wstring> rows[] = {
       {L"C:\\Tools\\Velmora\\Velmora.exe", L"C:\\Tools\\Velmora\\"}, {L"C:\\Velmora.exe", L"C:\\"},
       {L"D:\\\\Velmora.exe", L"D:\\"}, {L"C:\\工具\\\\Velmora.exe", L"C:\\工具\\"},
       {L"\\\\server\\share\\Velmora.exe", L"\\\\server\\share\\"},
       {L"Z:/home/user/dist/Velmora.exe", L"Z:/home/user/dist\\"}, {L"Velmora.exe", L".\\"}, {L"", L".\\"},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(::testing::PrintToString(row.executable));
-    EXPECT_EQ(AppPath(row.executable), row.appPath);
-  }
+  for (const auto& [executable, appPath] : rows)
+    EXPECT_EQ(AppPath(executable), appPath) << ::testing::PrintToString(executable);
 }
 
 TEST(HomePageDraw, OnlyTheLowestFifteenthOpensItAndABadSourceNever) {
   const struct { double u; int drawn; } rows[] = {{0.0, 1},  {1.0 / 15.0 - 1e-12, 1}, {1.0 / 15.0, 2}, {0.5, 8},
                                                   {0.9999999999, 15}, {1.0, 15}, {-0.01, 15}, {std::nan(""), 15}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.u);
-    EXPECT_EQ(DrawOneToFifteen(row.u), row.drawn);
-    EXPECT_EQ(HomePageDue([&] { return row.u; }), row.drawn == 1);
+    const bool due = HomePageDue([&] { return row.u; });
+    EXPECT_EQ(std::pair(DrawOneToFifteen(row.u), due), std::pair(row.drawn, row.drawn == 1)) << row.u;
   }
   EXPECT_FALSE(HomePageDue(RandomSource{}));
 }
 
 TEST(BarPlacement, FromTheWorkAreasRightAndBottomEdges) {
-  const struct { Point workAreaRightBottom, corner; } rows[] = {  // twips
-      // The whole 1920 x 1080 screen at 15 twips per pixel: 50 twips from
-      // the right edge, 385 above the bottom, as ever; then a 40-pixel
-      // taskbar at the bottom, and one at the right.
-      {{28800, 16200}, {28800 - 840 - 50, 16200 - 285 - 385}}, {{28800, 15600}, {27910, 14930}},
-      {{27900, 16200}, {27010, 15530}},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.workAreaRightBottom.y);
-    EXPECT_EQ(CornerPosition(row.workAreaRightBottom, kBarWidthTwips, kBarHeightTwips), row.corner);
+  // In twips, the whole 1920 x 1080 screen at 15 twips per pixel: 50 twips from the right edge, 385 above the
+  // bottom, as ever; then a 40-pixel taskbar at the bottom, and one at the right.
+  const std::pair<Point, Point> rows[] = {{{28800, 16200}, {28800 - 840 - 50, 16200 - 285 - 385}},
+                                          {{28800, 15600}, {27910, 14930}}, {{27900, 16200}, {27010, 15530}}};
+  for (const auto& [rightBottom, corner] : rows) {
+    EXPECT_EQ(CornerPosition(rightBottom, kBarWidthTwips, kBarHeightTwips), corner) << rightBottom.x << rightBottom.y;
   }
 }
 
@@ -142,15 +135,11 @@ TEST(ProgramLifetime, OnlyWindowsTheUserCanSeeOrBringBackKeepItAlive) {
   constexpr TopLevelWindow bar{true, false, false}, closingBar{true, false, true};
   constexpr TopLevelWindow helper{true, true, false};        // a never-shown viewer, a shot window
   constexpr TopLevelWindow systemMenu{false, false, false};  // the popup menu, an input-method window
-  const struct { std::vector<TopLevelWindow> windows; bool alive; } rows[] = {
+  const std::pair<std::vector<TopLevelWindow>, bool> rows[] = {
       {{closingBar, helper, helper, systemMenu}, false}, {{}, false},
       {{closingBar, helper, bar}, true},  // an open viewer
-      {{bar, systemMenu}, true},          // the bar hidden a moment by 帮助
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.windows.size());
-    EXPECT_EQ(ProgramStaysAlive(row.windows), row.alive);
-  }
+      {{bar, systemMenu}, true}};         // the bar hidden a moment by 帮助
+  for (const auto& [windows, alive] : rows) EXPECT_EQ(ProgramStaysAlive(windows), alive) << windows.size();
 }
 
 }  // namespace

@@ -13,20 +13,14 @@
 namespace velmora {
 namespace {
 
-struct Call {
-  HWND window;
-  std::wstring text;
-  bool typed;
-  bool operator==(const Call&) const = default;
-};
+struct Call { HWND window; std::wstring text; bool typed; bool operator==(const Call&) const = default; };
 
 TEST(MenuEntries, EveryListAndFolderIsReadAndAClickTypesOrOpensItsLine) {
   testsupport::ScratchFolder folder;
   for (const wchar_t* sub : {L"符号", L"网址", L"Kelvo软件"}) CreateDirectoryW((folder.Path() + sub).c_str(), nullptr);
   folder.Write(L"符号\\希腊字母.txt", "\xEF\xBB\xBF\xCE\xB1\r\nR&D \xE5\x8E\x8B\xE5\x8A\x9B&&\r\n-\r\n");  // α, R&D 压力&&
   folder.Write(L"网址\\默认.txt", "https://www.sac.gov.cn/search?q=GB 150&lang=zh\r\n");
-  folder.Write(L"Kelvo软件\\a10.exe", "MZ");
-  folder.Write(L"Kelvo软件\\B&R.exe", "MZ");
+  for (const wchar_t* program : {L"a10.exe", L"B&R.exe"}) folder.Write(L"Kelvo软件\\" + std::wstring(program), "MZ");
   std::vector<Call> calls;
   MenuEntries entries([&](HWND owner, const std::wstring& path) { calls.push_back({owner, path, false}); },
                       [&](HWND target, std::wstring_view word, HWND) { calls.push_back({target, std::wstring(word), true}); });
@@ -52,12 +46,9 @@ TEST(MenuEntries, EveryListAndFolderIsReadAndAClickTypesOrOpensItsLine) {
 // An item as the user reads it: "-" for a separator, " ▸" after a head.
 std::wstring Text(HMENU menu, int position) {
   wchar_t text[256]{};
-  MENUITEMINFOW info{sizeof info};
-  info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
-  info.dwTypeData = text;
-  info.cch = 255;
-  GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-  return (info.fType & MFT_SEPARATOR) ? L"-" : std::wstring(text) + (info.hSubMenu ? L" ▸" : L"");
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+  if (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_SEPARATOR) return L"-";
+  return text + std::wstring(GetSubMenu(menu, position) ? L" ▸" : L"");
 }
 
 TEST(PopupMenu, EachSubmenuIsFilledOnItsFirstOpeningAndItemsLeadBackToTheirElement) {
@@ -72,9 +63,7 @@ TEST(PopupMenu, EachSubmenuIsFilledOnItsFirstOpeningAndItemsLeadBackToTheirEleme
     return k ? k->name + L"(" + std::to_wstring(k->index) + L")" : L"none";
   };
   const HMENU top = popup.Handle();
-  EXPECT_EQ(GetMenuItemCount(top), 16);
-  EXPECT_EQ(key(top, 1), L"mnuSys(1)");
-  EXPECT_EQ(key(top, 15), L"mnuExit(-1)");
+  EXPECT_EQ(std::tuple(GetMenuItemCount(top), key(top, 1), key(top, 15)), std::tuple(16, L"mnuSys(1)", L"mnuExit(-1)"));
 
   const HMENU symbols = GetSubMenu(top, 4);
   EXPECT_EQ(GetMenuItemCount(symbols), 0) << "nothing before the first opening";

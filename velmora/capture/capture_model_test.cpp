@@ -86,33 +86,22 @@ TEST(BmpFormat, PackingKeepsBlueGreenRedAndPadsEachRowWithZeros) {
   EXPECT_EQ(tooShort, std::vector<std::byte>(24, std::byte{7}));
 }
 
-// A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and
-// 64 MB besides free (133 464 064 bytes), and all pictures held within half
-// the address space: a 32-bit process of 2 GB holds 32 such pictures, and
-// not a 33rd.
+// A 3840 x 2160 capture needs its 33 177 600-byte picture twice over and 64 MB besides free (133 464 064 bytes), and
+// all pictures held within half the address space: a 32-bit process of 2 GB holds 32 such pictures, and not a 33rd.
 TEST(CaptureRoom, APictureItsCopyAndTheReserveFitAndAllPicturesStayInHalfTheSpace) {
   constexpr std::uint64_t kMiB = 1 << 20, kFree = 133464064, kPicture = 33177600, k2GB = 2048 * kMiB;
   constexpr std::uint64_t kAll = ~std::uint64_t{0};
-  const struct {
-    AddressSpace space;
-    std::int64_t width, height;
-    bool fits;
-  } rows[] = {{{k2GB, kFree, 0}, 3840, 2160, true},
-              {{k2GB, kFree - 1, 0}, 3840, 2160, false},
-              {{k2GB, kFree - 1, 0}, 2160, 3840, false},
-              {{k2GB, k2GB, 31 * kPicture}, 3840, 2160, true},
-              {{k2GB, k2GB, 32 * kPicture}, 3840, 2160, false},
-              {{k2GB, k2GB, 1024 * kMiB - kPicture}, 3840, 2160, true},
-              {{k2GB, k2GB, 1024 * kMiB - kPicture + 1}, 3840, 2160, false},
-              {{k2GB, k2GB, k2GB}, 0, 2160, true},  // an empty picture takes nothing
-              {{k2GB, k2GB, k2GB}, 3840, 0, true},
-              {{k2GB, 64 * kMiB, 0}, 0, 0, true},
-              {{k2GB, 64 * kMiB - 1, 0}, 0, 0, false},
-              {{k2GB, 64 * kMiB + 7, 0}, 1, 1, false},
-              {{k2GB, 64 * kMiB + 8, 0}, 1, 1, true},
-              {{k2GB, k2GB, k2GB}, 1, 1, false},
-              {{kAll, kAll, 0}, 65536, 65536, true},
-              {{kAll, kAll, 0}, 2147483647, 2147483647, false}};  // would overflow 64 bits as a product
+  const struct { AddressSpace space; std::int64_t width, height; bool fits; } rows[] = {
+      {{k2GB, kFree, 0}, 3840, 2160, true}, {{k2GB, kFree - 1, 0}, 3840, 2160, false},
+      {{k2GB, kFree - 1, 0}, 2160, 3840, false},
+      {{k2GB, k2GB, 31 * kPicture}, 3840, 2160, true}, {{k2GB, k2GB, 32 * kPicture}, 3840, 2160, false},
+      {{k2GB, k2GB, 1024 * kMiB - kPicture}, 3840, 2160, true},
+      {{k2GB, k2GB, 1024 * kMiB - kPicture + 1}, 3840, 2160, false},
+      {{k2GB, k2GB, k2GB}, 0, 2160, true}, {{k2GB, k2GB, k2GB}, 3840, 0, true},  // an empty picture takes nothing
+      {{k2GB, 64 * kMiB, 0}, 0, 0, true}, {{k2GB, 64 * kMiB - 1, 0}, 0, 0, false},
+      {{k2GB, 64 * kMiB + 7, 0}, 1, 1, false}, {{k2GB, 64 * kMiB + 8, 0}, 1, 1, true},
+      {{k2GB, k2GB, k2GB}, 1, 1, false}, {{kAll, kAll, 0}, 65536, 65536, true},
+      {{kAll, kAll, 0}, 2147483647, 2147483647, false}};  // would overflow 64 bits as a product
   for (const auto& row : rows) {
     EXPECT_EQ(RoomForCapture(row.space, row.width, row.height), row.fits)
         << row.space.totalBytes << " " << row.space.freeBytes << " " << row.space.heldBytes << " bytes for "
@@ -121,11 +110,7 @@ TEST(CaptureRoom, APictureItsCopyAndTheReserveFitAndAllPicturesStayInHalfTheSpac
 }
 
 TEST(ViewerGeometry, PlacementClampsAndPanningAtTwoDpis) {
-  const struct {
-    unsigned dpi;
-    Extent picture, outer;
-    Offset placed, proposed, clamped;
-  } rows[] = {
+  const struct { unsigned dpi; Extent picture, outer; Offset placed, proposed, clamped; } rows[] = {
       {96, {1920, 1080}, {456, 300}, {0, 0}, {1, 40}, {0, 0}},  // larger: top-left at the area's
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-5000, -5000}, {456 - 1920, 277 - 1080}},
       {96, {1920, 1080}, {456, 300}, {0, 0}, {-100, -200}, {-100, -200}},
@@ -179,6 +164,8 @@ TEST(ViewerSettingsAndSaveReport, TheSettingsInTwipsAndWhereTheFileWentOrWhyItDi
 
 namespace {
 
+using Monitors = std::span<const Monitor>;
+
 // A laptop at 150 % with a 100 % monitor to its left, bottoms aligned.
 const Monitor kLeftOfPrimary[] = {{{-1280, 56, 0, 1080}, {-1280, 56, 0, 1040}, 96},
                                   {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 144}};
@@ -195,21 +182,14 @@ const Monitor kDiagonal[] = {{{0, 0, 100, 100}, {}, 96}, {{100, 117, 200, 217}, 
 
 }  // namespace
 
-// What whole-screen captures and the area picker cover, and what of it no
-// monitor shows.
+// What whole-screen captures and the area picker cover, and what of it no monitor shows.
 TEST(ScreenGeometry, VirtualScreenAndWhatNoMonitorShows) {
   const Monitor one[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96}};
-  const struct {
-    std::span<const Monitor> monitors;
-    ScreenRect all;
-    bool maximised;
-    std::vector<ScreenRect> uncovered;
-  } rows[] = {{one, {0, 0, 1920, 1080}, true, {}},
-              {kLeftOfPrimary, {-1280, 0, 1920, 1080}, false, {{-1280, 0, 0, 56}}},
-              {kThree, {0, -1080, 4580, 1440}, false,
-               {{0, -1080, 320, 0}, {2240, -1080, 4580, 0}, {2560, 0, 2660, 1200}, {2560, 1200, 4580, 1440}}},
-              {kStrip, {0, 0, 2000, 1000}, false, {{1000, 0, 1100, 1000}}},
-              {{}, {}, false, {}}};
+  const struct { Monitors monitors; ScreenRect all; bool maximised; std::vector<ScreenRect> uncovered; } rows[] = {
+      {one, {0, 0, 1920, 1080}, true, {}}, {kLeftOfPrimary, {-1280, 0, 1920, 1080}, false, {{-1280, 0, 0, 56}}},
+      {kThree, {0, -1080, 4580, 1440}, false,
+       {{0, -1080, 320, 0}, {2240, -1080, 4580, 0}, {2560, 0, 2660, 1200}, {2560, 1200, 4580, 1440}}},
+      {kStrip, {0, 0, 2000, 1000}, false, {{1000, 0, 1100, 1000}}}, {{}, {}, false, {}}};
   for (const auto& row : rows) {
     EXPECT_EQ(VirtualScreen(row.monitors), row.all);
     EXPECT_EQ(PickerCovers(row.monitors), (PickerCover{row.all, row.maximised}));
@@ -218,24 +198,21 @@ TEST(ScreenGeometry, VirtualScreenAndWhatNoMonitorShows) {
 }
 
 TEST(ScreenGeometry, TheMonitorARectangleBelongsTo) {
-  const struct {
-    std::span<const Monitor> monitors;
-    ScreenRect rect;
-    int monitor;  // index; -1 for none
-  } rows[] = {{kLeftOfPrimary, {-300, 100, 500, 600}, 1},    // spans both, more on the primary
-              {kLeftOfPrimary, {-1000, 100, 100, 600}, 0},   // spans both, more on the left one
-              {kLeftOfPrimary, {-200, 100, 400, 1000}, 1},   // more area, though less width than height
-              {kLeftOfPrimary, {0, 100, 1, 101}, 1},         // one pixel on it beats touching the other
-              {kLeftOfPrimary, {-2000, -500, -1500, -100}, 0},  // off every monitor: the nearest
-              {kLeftOfPrimary, {10, -20, 20, -10}, 1},       // nearer straight above than aslant
-              {kDiagonal, {105, 105, 110, 110}, 1},          // 7 below beats 5 across and 5 down
-              {kStrip, {1040, 100, 1060, 110}, 0},           // as near to two: the first
-              {kThree, {0, -1080, 300, -10}, 0},             // in the gap above the primary's left end
-              {kThree, {2570, 100, 2620, 150}, 0},           // in the gap, nearer the primary
-              {kThree, {2630, 100, 2680, 150}, 2},
-              {kThree, {1000, -19, 1056, 0}, 1},
-              {kThree, {4600, 100, 4700, 200}, 2},
-              {{}, {0, 0, 10, 10}, -1}};
+  const struct { Monitors monitors; ScreenRect rect; int monitor; } rows[] = {  // the monitor's index, -1 for none
+      {kLeftOfPrimary, {-300, 100, 500, 600}, 1},    // spans both, more on the primary
+      {kLeftOfPrimary, {-1000, 100, 100, 600}, 0},   // spans both, more on the left one
+      {kLeftOfPrimary, {-200, 100, 400, 1000}, 1},   // more area, though less width than height
+      {kLeftOfPrimary, {0, 100, 1, 101}, 1},         // one pixel on it beats touching the other
+      {kLeftOfPrimary, {-2000, -500, -1500, -100}, 0},  // off every monitor: the nearest
+      {kLeftOfPrimary, {10, -20, 20, -10}, 1},       // nearer straight above than aslant
+      {kDiagonal, {105, 105, 110, 110}, 1},          // 7 below beats 5 across and 5 down
+      {kStrip, {1040, 100, 1060, 110}, 0},           // as near to two: the first
+      {kThree, {0, -1080, 300, -10}, 0},             // in the gap above the primary's left end
+      {kThree, {2570, 100, 2620, 150}, 0},           // in the gap, nearer the primary
+      {kThree, {2630, 100, 2680, 150}, 2},
+      {kThree, {1000, -19, 1056, 0}, 1},
+      {kThree, {4600, 100, 4700, 200}, 2},
+      {{}, {0, 0, 10, 10}, -1}};
   for (const auto& row : rows) {
     const Monitor* found = MonitorOf(row.rect, row.monitors);
     EXPECT_EQ(found ? found - row.monitors.data() : -1, row.monitor) << row.rect.left << "," << row.rect.top;
@@ -247,11 +224,7 @@ TEST(ScreenGeometry, TheMonitorARectangleBelongsTo) {
 TEST(ScreenGeometry, WhatAShotOfAWindowReads) {
   using S = WindowShot::Source;
   constexpr auto Un = DpiAwareness::Unaware, Sys = DpiAwareness::System, PM = DpiAwareness::PerMonitor;
-  const struct {
-    ShotTarget target;
-    unsigned systemDpi;
-    WindowShot shot;
-  } rows[] = {
+  const struct { ShotTarget target; unsigned systemDpi; WindowShot shot; } rows[] = {
       {{{100, 100, 900, 700}, {107, 100, 893, 693}, 0, 0, 1, PM}, 144, {S::Window, {7, 0, 793, 593}}},  // invisible borders
       {{{-400, 200, 600, 800}, {}, 0, 0, 1, PM}, 144, {S::Window, {0, 0, 1000, 600}}},   // across two monitors
       {{{-3000, 0, -2000, 500}, {}, 0, 0, 1, PM}, 144, {S::Window, {0, 0, 1000, 500}}},  // off every monitor
@@ -283,12 +256,8 @@ TEST(ScreenGeometry, WhatAShotOfAWindowReads) {
 }
 
 TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {
-  const struct {
-    std::span<const Monitor> monitors;
-    std::optional<ScreenRect> bar;
-    unsigned dpi;  // of the monitor it goes on
-    ScreenPoint at;
-  } rows[] = {
+  // Each with the DPI of the monitor it goes on.
+  const struct { Monitors monitors; std::optional<ScreenRect> bar; unsigned dpi; ScreenPoint at; } rows[] = {
       {kLeftOfPrimary, ScreenRect{1850, 1000, 1906, 1019}, 144, {1506, 940}},  // above the bar, right edges aligned
       {kLeftOfPrimary, ScreenRect{100, 0, 156, 19}, 144, {0, 19}},             // no room above: below it
       {kLeftOfPrimary, std::nullopt, 144, {1520, 980}},                        // no bar: the primary's corner
@@ -315,14 +284,9 @@ TEST(ScreenGeometry, TheNoticeStandsAtTheBarOnItsMonitor) {
 TEST(ViewerZoom, AboutThePointerBetweenFitsAnd800PercentClampedOrCentred) {
   enum Act { Wheel, Notches, Toggle, Move, Refit };
   const Extent screen{1920, 1080}, small{100, 50}, area{456, 277};
-  const struct {
-    Extent picture;
-    Act act;
-    int amount;  // wheel units (Notches: as many turns of one unit each)
-    Offset at;   // the pointer, or where a drag put the corner
-    PixelRect shown;
-    double scale;
-  } steps[] = {
+  // The amount in wheel units (Notches: as many turns of one unit each); at: the pointer, or where a drag put the
+  // corner.
+  const struct { Extent picture; Act act; int amount; Offset at; PixelRect shown; double scale; } steps[] = {
       {screen, Wheel, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the point under the pointer stays
       {screen, Wheel, -120, {100, 100}, {0, 0, 1920, 1080}, 1},
       {screen, Notches, 120, {100, 100}, {-25, -25, 2375, 1325}, 1.25},  // the smallest parts make a notch

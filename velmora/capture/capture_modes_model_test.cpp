@@ -6,23 +6,18 @@
 using namespace capture;
 
 TEST(Picker, DragsInEveryDirectionWithEveryButton) {
-  const struct {
-    PickPoint from, to;
-    unsigned held;
-    std::wstring readOut;  // empty: the move shows nothing
-    FrameCorners frame;
-    PickRect taken;
-  } rows[] = {{{100, 100}, {300, 200}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
-              {{300, 200}, {100, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
-              {{100, 200}, {300, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
-              {{100, 100}, {315, 164}, kLeftButton, L"215,64", {99, 99, 316, 165}, {100, 100, 215, 64}},
-              {{640, 480}, {640, 480}, kLeftButton, L"0,0", {639, 479, 641, 481}, {640, 480, 0, 0}},  // a click
-              {{10, 20}, {10, 90}, kLeftButton, L"0,70", {9, 19, 11, 91}, {10, 20, 0, 70}},
-              {{0, 3}, {50, 50}, kRightButton, L"", {}, {0, 3, 50, 47}},  // the right button takes, never draws
-              {{5, 5}, {9, 9}, kMiddleButton, L"", {}, {5, 5, 4, 4}},
-              {{5, 5}, {9, 9}, kLeftButton | kRightButton, L"", {}, {5, 5, 4, 4}},
-              {{5, 5}, {9, 9}, kLeftButton | kXButton1, L"", {}, {5, 5, 4, 4}},
-              {{5, 5}, {9, 9}, kNoButton, L"", {}, {5, 5, 4, 4}}};
+  // The read-out's text, empty where the move shows nothing; the frame drawn; the rectangle taken.
+  const struct { PickPoint from, to; unsigned held; std::wstring text; FrameCorners frame; PickRect taken; } rows[] = {
+      {{100, 100}, {300, 200}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{300, 200}, {100, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{100, 200}, {300, 100}, kLeftButton, L"200,100", {99, 99, 301, 201}, {100, 100, 200, 100}},
+      {{100, 100}, {315, 164}, kLeftButton, L"215,64", {99, 99, 316, 165}, {100, 100, 215, 64}},
+      {{640, 480}, {640, 480}, kLeftButton, L"0,0", {639, 479, 641, 481}, {640, 480, 0, 0}},  // a click
+      {{10, 20}, {10, 90}, kLeftButton, L"0,70", {9, 19, 11, 91}, {10, 20, 0, 70}},
+      {{0, 3}, {50, 50}, kRightButton, L"", {}, {0, 3, 50, 47}},  // the right button takes, never draws
+      {{5, 5}, {9, 9}, kMiddleButton, L"", {}, {5, 5, 4, 4}}, {{5, 5}, {9, 9}, kNoButton, L"", {}, {5, 5, 4, 4}},
+      {{5, 5}, {9, 9}, kLeftButton | kRightButton, L"", {}, {5, 5, 4, 4}},
+      {{5, 5}, {9, 9}, kLeftButton | kXButton1, L"", {}, {5, 5, 4, 4}}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.from.x << "," << row.from.y << " to " << row.to.x << " held " << row.held);
     PickerModel picker;
@@ -31,7 +26,7 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
     EXPECT_EQ(picker.Press(row.from, PickerMetrics::ForDpi(96)), (PickRect{row.from.x, row.from.y - 27, 70, 25}));
     EXPECT_FALSE(picker.Press({1, 1}, PickerMetrics::ForDpi(96)));  // a second button changes nothing
     const auto shown = picker.Move(row.to, row.held).value_or(SelectionFeedback{});
-    EXPECT_EQ(shown.sizeText, row.readOut);
+    EXPECT_EQ(shown.sizeText, row.text);
     EXPECT_EQ(shown.frame, row.frame);
     EXPECT_EQ(picker.Release(row.to), row.taken);
     EXPECT_FALSE(picker.Release(row.to) || picker.Press(row.to, PickerMetrics::ForDpi(96)));  // capturing
@@ -40,9 +35,8 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
   }
   EXPECT_FALSE(PickerModel().Release({1, 1}));
   // 70 and 2 pixels at 96 DPI and 375 twips, at 125 %, 200 %, 250 % and 425 %, halves rounded up; no DPI known: 96.
-  for (const auto& [dpi, width, height, gap] : {std::tuple(120u, 88, 31, 3), std::tuple(192u, 140, 50, 4),
-                                                std::tuple(240u, 175, 63, 5), std::tuple(408u, 298, 106, 9),
-                                                std::tuple(0u, 70, 25, 2)}) {
+  for (const auto& [dpi, width, height, gap] :
+       {std::tuple(120u, 88, 31, 3), {192u, 140, 50, 4}, {240u, 175, 63, 5}, {408u, 298, 106, 9}, {0u, 70, 25, 2}}) {
     const PickerMetrics m = PickerMetrics::ForDpi(dpi);
     EXPECT_EQ(std::tuple(m.readOutWidth, m.readOutHeight, m.readOutGap), std::tuple(width, height, gap)) << dpi;
   }

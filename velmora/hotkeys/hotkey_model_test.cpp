@@ -9,7 +9,7 @@ namespace hotkeys {
 namespace {
 
 TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
-  const struct { std::wstring description; HotKeyDescription parsed; } rows[] = {
+  const std::pair<std::wstring, HotKeyDescription> rows[] = {
       {L"Alt,67", {1, 67}}, {L"Ctrl,67", {2, 67}}, {L"Ctrl+Alt,67", {3, 67}}, {L"Shift,67", {4, 67}},
       {L"Shift+Alt,67", {5, 67}}, {L"Ctrl+Shift,67", {6, 67}}, {L"Ctrl+Alt+Shift,67", {7, 67}},
       // Another order, case or spacing means no modifier; without a comma the
@@ -19,10 +19,8 @@ TEST(HotKeyDescription, ExactModifierTextsThenTheLeadingDecimalKeyCode) {
       {L"Ctrl,V", {2, 0}}, {L"Ctrl,86,67", {2, 86}}, {L"Ctrl,-86", {2, 0}}, {L"Ctrl,99999999999999999999", {2, 0}},
       {L"Ctrl,90", {2, 90}}, {L"Ctrl,65535", {2, 65535}}, {L"Ctrl,65536", {2, 0}},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(::testing::PrintToString(row.description));
-    EXPECT_EQ(ParseHotKeyDescription(row.description), row.parsed);
-  }
+  for (const auto& [text, parsed] : rows)
+    EXPECT_EQ(ParseHotKeyDescription(text), parsed) << ::testing::PrintToString(text);
   EXPECT_EQ(std::tuple(ParseHotKeyAction(L"Add"), ParseHotKeyAction(L"Del"), ParseHotKeyAction(L"add")),
             std::tuple(HotKeyAction::Add, HotKeyAction::Del, HotKeyAction::Unknown));
 }
@@ -36,11 +34,8 @@ TEST(HotKeyRegistration, BothKeysAreRegisteredWithoutAutoRepeat) {
 
 TEST(HookState, InstalledOnlyWhenNotHookedAndDelAlwaysRestores) {
   HookState state;
-  const struct {
-    HotKeyAction action;
-    HookSteps steps;  // install, register, restore, unregister
-    bool hooked;
-  } rows[] = {
+  // Each action, the steps it takes (install, register, restore, unregister) and whether hooked after.
+  const struct { HotKeyAction action; HookSteps steps; bool hooked; } rows[] = {
       {HotKeyAction::Unknown, {false, false, false, false}, false},
       {HotKeyAction::Add, {true, true, false, false}, true},
       {HotKeyAction::Add, {false, true, false, false}, true},  // never over itself
@@ -51,9 +46,8 @@ TEST(HookState, InstalledOnlyWhenNotHookedAndDelAlwaysRestores) {
       {HotKeyAction::Del, {true, false, true, true}, false},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(static_cast<int>(row.action));
-    EXPECT_EQ(state.Apply(row.action), row.steps);
-    EXPECT_EQ(state.Hooked(), row.hooked);
+    EXPECT_EQ(state.Apply(row.action), row.steps) << "row " << &row - rows;
+    EXPECT_EQ(state.Hooked(), row.hooked) << "row " << &row - rows;
   }
 }
 

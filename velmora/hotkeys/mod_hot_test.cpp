@@ -1,6 +1,5 @@
-// The bar's window procedure replaced while hot keys are registered and put
-// back when they go, in process under Wine; whether the keys are taken is
-// checked with another program holding one of them (the fault tests).
+// The bar's window procedure replaced while hot keys are registered and put back when they go, in process under Wine;
+// whether the keys are taken is checked with another program holding one of them (the fault tests).
 #include "velmora/hotkeys/mod_hot.h"
 
 #include <gtest/gtest.h>
@@ -16,21 +15,15 @@ LRESULT CALLBACK OwnProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 TEST(HotKeys, TheReplacedProcedureRunsTheCapturesAndPassesEveryMessageOn) {
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = OwnProcedure;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VelmoraHotKeyTestBar";
-  RegisterClassExW(&wc);
-  const HWND bar = CreateWindowExW(0, wc.lpszClassName, L"bar", WS_POPUP, 0, 0, 56, 19, nullptr, nullptr,
-                                   wc.hInstance, nullptr);
+  const HWND bar = CreateWindowExW(0, L"STATIC", L"bar", WS_POPUP, 0, 0, 56, 19, nullptr, nullptr, nullptr, nullptr);
+  SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnProcedure));  // the bar's own procedure
   const auto procedure = [bar] { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(bar, GWLP_WNDPROC)); };
   int area = 0, full = 0;
   SetHotKeyHandlers({[&] { ++area; }, [&] { ++full; }});
   RegisterCaptureHotKeys(bar);
   EXPECT_EQ(procedure(), &HotKeyProc);
   for (const WPARAM id : {2, 1, 3}) SendMessageW(bar, WM_HOTKEY, id, 0);
-  EXPECT_EQ(full, 1);
-  EXPECT_EQ(area, 1);
+  EXPECT_EQ(std::pair(area, full), std::pair(1, 1));
   EXPECT_EQ(g_ownHotKeys, 3) << "each message reaches the own procedure exactly once";
   EXPECT_EQ(SendMessageW(bar, WM_APP, 0, 0), 4242) << "results come back unchanged";
   UnregisterCaptureHotKeys(bar);
