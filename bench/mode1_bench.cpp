@@ -111,12 +111,12 @@ DWORD WINAPI ReadScreen(void* param) {
   Read& read = *static_cast<Read*>(param);
   auto at = Clock::now();
 #ifdef VELMORA_EVERY_MONITOR
-  const std::vector<capture::Monitor> monitors = capture::DisplayMonitors();
+  const std::vector<screen::Monitor> monitors = capture::DisplayMonitors();
   read.monitorsMs = bench::MillisecondsSince(at);
   at = Clock::now();
   MEMORYSTATUSEX status{sizeof status};
   GlobalMemoryStatusEx(&status);
-  const capture::ScreenRect all = capture::VirtualScreen(monitors);
+  const screen::ScreenRect all = screen::VirtualScreen(monitors);
   capture::RoomForCapture({status.ullTotalVirtual, status.ullAvailVirtual, capture::Picture::HeldBytes()},
                           all.Width(), all.Height());
   read.memoryMs = bench::MillisecondsSince(at);

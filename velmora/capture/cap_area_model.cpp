@@ -21,9 +21,10 @@ PickerMetrics PickerMetrics::ForDpi(unsigned dpi) {
   return {Scale(70, dpi, 96), Scale(kReadOutHeightTwips, dpi, 1440), Scale(2, dpi, 96), dpi};
 }
 
-PickerMetrics PickerMetricsAt(PickPoint inPicture, const ScreenRect& covered, std::span<const Monitor> monitors) {
+PickerMetrics PickerMetricsAt(PickPoint inPicture, const screen::ScreenRect& covered,
+                              std::span<const screen::Monitor> monitors) {
   const int x = covered.left + inPicture.x, y = covered.top + inPicture.y;
-  const Monitor* under = MonitorOf({x, y, x + 1, y + 1}, monitors);
+  const screen::Monitor* under = screen::MonitorOf({x, y, x + 1, y + 1}, monitors);
   return PickerMetrics::ForDpi(under ? under->dpi : 0);
 }
 

@@ -11,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "velmora/capture/screen_geometry.h"
+#include "velmora/screen/screen_geometry.h"
 
 namespace capture {
 
@@ -54,7 +54,8 @@ struct PickerMetrics {
 // The layout at a pressed point of a picker whose picture begins at the
 // top-left corner of `covered`: at the DPI of the monitor under the point,
 // or of the nearest one where no monitor shows the point.
-PickerMetrics PickerMetricsAt(PickPoint inPicture, const ScreenRect& covered, std::span<const Monitor> monitors);
+PickerMetrics PickerMetricsAt(PickPoint inPicture, const screen::ScreenRect& covered,
+                              std::span<const screen::Monitor> monitors);
 
 // What a move shows: the size read-out text and the frame to draw.
 struct SelectionFeedback {

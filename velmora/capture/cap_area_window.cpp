@@ -61,7 +61,7 @@ bool CapAreaWindow::Open(HWND workedIn) {
     ShowCaptureFailedNotice();
     return false;
   }
-  const PickerCover cover = PickerCovers(monitors_);
+  const screen::PickerCover cover = screen::PickerCovers(monitors_);
   covered_ = cover.rect;
   maximised_ = cover.maximised;
   model_.Load();

@@ -62,8 +62,8 @@ class CapAreaWindow : public ui::Window {
 
   PickerModel model_;
   Picture background_;
-  std::vector<Monitor> monitors_;
-  ScreenRect covered_;  // the virtual screen the picture holds
+  std::vector<screen::Monitor> monitors_;
+  screen::ScreenRect covered_;  // the virtual screen the picture holds
   bool maximised_ = false;
   SaveResult lastSave_;
   bool copied_ = false;

@@ -46,13 +46,13 @@ TEST(Picker, DragsInEveryDirectionWithEveryButton) {
 // A 150 % primary, a 100 % one left of it and a 125 % one below that, listed first: to the
 // last column and row of each, and where no monitor shows, the nearest monitor's DPI.
 TEST(Picker, TheReadOutBoxTakesTheDpiOfTheMonitorUnderThePress) {
-  const Monitor monitors[] = {
+  const screen::Monitor monitors[] = {
       {{-1280, 1080, 0, 1800}, {}, 120}, {{0, 0, 1920, 1080}, {}, 144}, {{-1280, 56, 0, 1080}, {}, 96}};
   const std::pair<PickPoint, unsigned> rows[] = {{{100, 500}, 96},  {{1279, 500}, 96}, {{100, 1079}, 96},
                                                  {{1280, 500}, 144}, {{100, 1080}, 120}, {{100, 10}, 96},
                                                  {{1270, 20}, 144}};
   for (const auto& [at, dpi] : rows) {
-    const PickerMetrics m = PickerMetricsAt(at, VirtualScreen(monitors), monitors);
+    const PickerMetrics m = PickerMetricsAt(at, screen::VirtualScreen(monitors), monitors);
     EXPECT_EQ(std::pair(m.dpi, m.readOutWidth), std::pair(dpi, PickerMetrics::ForDpi(dpi).readOutWidth)) << at.x;
   }
   EXPECT_EQ(PickerMetricsAt({5, 5}, {}, {}).dpi, 96u);  // no monitor known

@@ -49,7 +49,7 @@ ui::Palette CopyPalette(HPALETTE source) {
 // The window's bounds as the user sees them. The compositor knows them
 // without the invisible resize borders of a modern frame; where it answers
 // nothing (no compositor, and always under Wine) the window rectangle holds.
-ScreenRect VisibleBounds(HWND window) {
+screen::ScreenRect VisibleBounds(HWND window) {
   RECT r{};
   if (FAILED(DwmGetWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &r, sizeof r))) return {};
   return ToScreenRect(r);
@@ -58,7 +58,7 @@ ScreenRect VisibleBounds(HWND window) {
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM list) {
   MONITORINFO info{sizeof info};
   if (GetMonitorInfoW(monitor, &info)) {
-    reinterpret_cast<std::vector<Monitor>*>(list)->push_back(
+    reinterpret_cast<std::vector<screen::Monitor>*>(list)->push_back(
         {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork), ui::MonitorDpi(monitor)});
   }
   return TRUE;
@@ -66,13 +66,13 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM list) {
 
 // Paints the parts of a screen picture that no monitor shows black; the
 // picture's top-left corner stands at `origin` on the screen.
-void BlackOut(const Picture& picture, const std::vector<ScreenRect>& parts, const ScreenRect& origin) {
+void BlackOut(const Picture& picture, const std::vector<screen::ScreenRect>& parts, const screen::ScreenRect& origin) {
   if (parts.empty() || !picture) return;
   const ui::WindowDc screen(nullptr);
   const ui::MemoryDc memory(CreateCompatibleDC(screen.get()));
   if (!memory) return;
   const ui::SelectionGuard selected(memory.get(), picture.Bitmap());
-  for (const ScreenRect& r : parts) PatBlt(memory.get(), r.left - origin.left, r.top - origin.top, r.Width(), r.Height(), BLACKNESS);
+  for (const screen::ScreenRect& r : parts) PatBlt(memory.get(), r.left - origin.left, r.top - origin.top, r.Width(), r.Height(), BLACKNESS);
 }
 
 // PrintWindow with PW_RENDERFULLCONTENT (Windows 8.1 and later) has the
@@ -98,16 +98,16 @@ bool CanRenderOwnPicture(HWND window) {
                              &ignored) != 0;
 }
 
-DpiAwareness AwarenessOf(HWND window) {
+screen::DpiAwareness AwarenessOf(HWND window) {
   switch (ui::WindowDpiAwareness(window)) {
-    case DPI_AWARENESS_UNAWARE: return DpiAwareness::Unaware;
-    case DPI_AWARENESS_SYSTEM_AWARE: return DpiAwareness::System;
-    case DPI_AWARENESS_PER_MONITOR_AWARE: return DpiAwareness::PerMonitor;
-    default: return DpiAwareness::Unknown;
+    case DPI_AWARENESS_UNAWARE: return screen::DpiAwareness::Unaware;
+    case DPI_AWARENESS_SYSTEM_AWARE: return screen::DpiAwareness::System;
+    case DPI_AWARENESS_PER_MONITOR_AWARE: return screen::DpiAwareness::PerMonitor;
+    default: return screen::DpiAwareness::Unknown;
   }
 }
 
-ShotTarget DescribeWindow(HWND window, const RECT& outer, bool ownPicture) {
+screen::ShotTarget DescribeWindow(HWND window, const RECT& outer, bool ownPicture) {
   return {ToScreenRect(outer), VisibleBounds(window), IsIconic(window) != FALSE, IsZoomed(window) != FALSE, ownPicture,
           AwarenessOf(window), ui::OwnWindowDpi(window)};
 }
@@ -162,7 +162,7 @@ Picture RenderWindowInTime(HWND window, int width, int height) {
 // SetWindowDisplayAffinity: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-setwindowdisplayaffinity
 class OwnWindowsAside {
  public:
-  OwnWindowsAside(HWND target, const ScreenRect& read) : target_(target), read_(read) {
+  OwnWindowsAside(HWND target, const screen::ScreenRect& read) : target_(target), read_(read) {
     EnumWindows(Consider, reinterpret_cast<LPARAM>(this));
     if (excluded_.empty() && hidden_.empty()) return;
     ui::WaitForCompositor();  // the next frame leaves them out
@@ -185,7 +185,7 @@ class OwnWindowsAside {
     GetWindowThreadProcessId(window, &process);
     RECT r{};
     if (window == target_ || process != GetCurrentProcessId() || !IsWindowVisible(window) ||
-        !GetWindowRect(window, &r) || Intersection(ToScreenRect(r), read_).Empty()) {
+        !GetWindowRect(window, &r) || screen::Intersection(ToScreenRect(r), read_).Empty()) {
       return;
     }
     if (SetWindowDisplayAffinity(window, kExcludeFromCapture)) {
@@ -198,7 +198,7 @@ class OwnWindowsAside {
   static constexpr DWORD kExcludeFromCapture = 0x00000011;  // WDA_EXCLUDEFROMCAPTURE, Windows 10 2004
 
   HWND target_;
-  ScreenRect read_;
+  screen::ScreenRect read_;
   std::vector<HWND> excluded_, hidden_;
 };
 
@@ -282,16 +282,16 @@ Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int wi
   return Picture(std::move(bitmap), std::move(palette));
 }
 
-ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+screen::ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Monitor rectangles are in physical pixels for a per-monitor aware thread:
 // https://learn.microsoft.com/windows/win32/gdi/the-virtual-screen
-std::vector<Monitor> DisplayMonitors() {
+std::vector<screen::Monitor> DisplayMonitors() {
   const PhysicalPixelsScope physical;
-  std::vector<Monitor> monitors;
+  std::vector<screen::Monitor> monitors;
   EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
   if (monitors.empty()) {  // the primary screen, as the system metrics give it
-    const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const screen::ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     monitors.push_back({screen, screen, ui::SystemDpi()});
   }
   return monitors;
@@ -302,11 +302,11 @@ Picture CaptureScreen() { return CaptureScreen(DisplayMonitors()); }
 // The screen's DC (GetDC of no window) spans the virtual screen in screen
 // coordinates, so monitors left of or above the primary are read at
 // negative ones: https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getdc
-Picture CaptureScreen(const std::vector<Monitor>& monitors) {
+Picture CaptureScreen(const std::vector<screen::Monitor>& monitors) {
   const PhysicalPixelsScope physical;
-  const ScreenRect all = VirtualScreen(monitors);
+  const screen::ScreenRect all = screen::VirtualScreen(monitors);
   Picture picture = CaptureWindow(nullptr, true, all.left, all.top, all.Width(), all.Height());
-  BlackOut(picture, UncoveredParts(monitors), all);
+  BlackOut(picture, screen::UncoveredParts(monitors), all);
   return picture;
 }
 
@@ -337,19 +337,19 @@ Picture CaptureWholeWindow(HWND window, bool ownPicture) {
   const PhysicalPixelsScope physical;
   RECT outer{};
   if (!GetWindowRect(window, &outer)) return {};
-  const std::vector<Monitor> monitors = DisplayMonitors();
-  ShotTarget target = DescribeWindow(window, outer, ownPicture);
-  WindowShot shot = ShotOfWindow(target, monitors, ui::SystemDpi());
-  if (shot.source == WindowShot::Source::Window) {
+  const std::vector<screen::Monitor> monitors = DisplayMonitors();
+  screen::ShotTarget target = DescribeWindow(window, outer, ownPicture);
+  screen::WindowShot shot = screen::ShotOfWindow(target, monitors, ui::SystemDpi());
+  if (shot.source == screen::WindowShot::Source::Window) {
     Picture whole = RenderWindowInTime(window, outer.right - outer.left, outer.bottom - outer.top);
-    const ScreenRect& r = shot.rect;
+    const screen::ScreenRect& r = shot.rect;
     if (whole && r.left == 0 && r.top == 0 && r.right == whole.Width() && r.bottom == whole.Height()) return whole;
     if (whole) return CropPicture(whole, r.left, r.top, r.Width(), r.Height());
     // Not drawn, or not in time: what the screen shows of it.
     target.rendersOwnPicture = false;
-    shot = ShotOfWindow(target, monitors, ui::SystemDpi());
+    shot = screen::ShotOfWindow(target, monitors, ui::SystemDpi());
   }
-  if (shot.source != WindowShot::Source::Screen) return {};
+  if (shot.source != screen::WindowShot::Source::Screen) return {};
   const OwnWindowsAside aside(window, shot.rect);
   return CaptureWindow(nullptr, true, shot.rect.left, shot.rect.top, shot.rect.Width(), shot.rect.Height());
 }

@@ -14,7 +14,7 @@
 
 #include "ui/handles.h"
 #include "velmora/capture/capture_file_name.h"
-#include "velmora/capture/screen_geometry.h"
+#include "velmora/screen/screen_geometry.h"
 
 namespace capture {
 
@@ -57,15 +57,15 @@ Picture CreateBitmapPicture(HBITMAP hBmp, HPALETTE hPal);
 Picture CaptureWindow(HWND hWndSrc, bool client, int leftSrc, int topSrc, int widthSrc, int heightSrc);
 
 // Every monitor with its work area and DPI, in physical pixels.
-std::vector<Monitor> DisplayMonitors();
+std::vector<screen::Monitor> DisplayMonitors();
 
-ScreenRect ToScreenRect(const RECT& r);
+screen::ScreenRect ToScreenRect(const RECT& r);
 
 // The whole virtual screen, every monitor at its physical resolution: the
 // picture's top-left corner is the virtual screen's, and what no monitor
 // shows is black.
 Picture CaptureScreen();
-Picture CaptureScreen(const std::vector<Monitor>& monitors);
+Picture CaptureScreen(const std::vector<screen::Monitor>& monitors);
 
 // The same, read on a thread of its own that ends with the read. Under
 // Wine each thread talks to the X server over a connection of its own, and

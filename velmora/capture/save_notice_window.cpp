@@ -29,10 +29,10 @@ class SaveNoticeWindow : public ui::Window {
   ~SaveNoticeWindow() override { Destroy(); }
 
   bool Open(const RECT& anchorRect) {
-    const std::vector<Monitor> monitors = DisplayMonitors();
-    std::optional<ScreenRect> anchor;
+    const std::vector<screen::Monitor> monitors = DisplayMonitors();
+    std::optional<screen::ScreenRect> anchor;
     if (anchorRect.right > anchorRect.left) anchor = ToScreenRect(anchorRect);
-    const Monitor* monitor = NoticeMonitor(anchor, monitors);
+    const screen::Monitor* monitor = screen::NoticeMonitor(anchor, monitors);
     if (!monitor) return false;
     ui::WindowOptions options;
     options.className = kNoticeClass;
@@ -64,7 +64,7 @@ class SaveNoticeWindow : public ui::Window {
 
   // Tall enough for the whole path, wrapped like an edit control wraps it,
   // and beside the bar inside its monitor's work area.
-  void FitAndPlace(const std::optional<ScreenRect>& anchor, const Monitor& monitor) {
+  void FitAndPlace(const std::optional<screen::ScreenRect>& anchor, const screen::Monitor& monitor) {
     const HWND label = controls_.Get(kLabelId);
     const int margin = Px(kMarginTwips), width = Px(kWidthTwips) - 2 * margin;
     RECT text{0, 0, width, 0};
@@ -78,7 +78,7 @@ class SaveNoticeWindow : public ui::Window {
     RECT outer{0, 0, width + 2 * margin, text.bottom + 2 * margin};
     ui::AdjustWindowRectForDpi(outer, WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW, Dpi());
     const int cx = outer.right - outer.left, cy = outer.bottom - outer.top;
-    const ScreenPoint at = NoticeOrigin(anchor, cx, cy, monitor);
+    const screen::ScreenPoint at = screen::NoticeOrigin(anchor, cx, cy, monitor);
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, cx, cy, SWP_NOACTIVATE);
   }
 

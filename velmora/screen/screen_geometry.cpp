@@ -1,10 +1,10 @@
-#include "velmora/capture/screen_geometry.h"
+#include "velmora/screen/screen_geometry.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-namespace capture {
+namespace screen {
 namespace {
 
 std::int64_t Area(const ScreenRect& r) { return r.Empty() ? 0 : std::int64_t{r.Width()} * r.Height(); }
@@ -150,4 +150,4 @@ ScreenPoint NoticeOrigin(const std::optional<ScreenRect>& anchor, int width, int
   return {x, y};
 }
 
-}  // namespace capture
+}  // namespace screen

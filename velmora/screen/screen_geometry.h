@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace capture {
+namespace screen {
 
 struct ScreenRect {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -104,4 +104,4 @@ ScreenPoint NoticeOrigin(const std::optional<ScreenRect>& anchor, int width, int
 // The monitor the notice goes on: the anchor's, or the primary one.
 const Monitor* NoticeMonitor(const std::optional<ScreenRect>& anchor, std::span<const Monitor> monitors);
 
-}  // namespace capture
+}  // namespace screen
