@@ -43,7 +43,7 @@ build_tree() {
 }
 
 velmora_log "building this tree in $this"
-build_tree "$VELMORA_ROOT" "$this" mode1_bench startup_bench empty_window velmora velmora_data
+build_tree "$VELMORA_ROOT" "$this" mode1_bench startup_bench empty_window empty_window_dlls velmora velmora_data
 velmora_log "building $commit in $that"
 if [ ! -f "$ab/src/CMakeLists.txt" ]; then
   rm -rf "$ab/src"
@@ -75,6 +75,7 @@ for size in $sizes; do
     velmora_log "start-up: $starts starts of each, by turns"
     wine "$this/bench-bin/startup_bench.exe" turns "$starts" \
       empty "$(winepath -w "$this/bench-bin/empty_window.exe")" VelmoraBenchFirst Click VelmoraBenchSecond \
+      dlls "$(winepath -w "$this/bench-bin/empty_window_dlls.exe")" VelmoraBenchFirst Click VelmoraBenchSecond \
       earlier "$(winepath -w "$that/dist/Velmora.exe")" VelmoraSplash Ver:1.1.0 VelmoraBar \
       this "$(winepath -w "$this/dist/Velmora.exe")" VelmoraSplash Ver:1.1.0 VelmoraBar \
       2>/dev/null | tr -d '\r' >>"$raw"
@@ -113,10 +114,10 @@ row() {
 }
 
 # A ratio within each build: what, key over reference key (the same for
-# both builds when it names the empty program), target.
+# both builds when it names one of the empty programs), target.
 ratio_row() {
   local what=$1 prefix=$2 key=$3 ref=$4 target=$5 e t refe=${2}earlier.$4 reft=${2}this.$4
-  [ "${ref#empty.}" != "$ref" ] && refe=$ref reft=$ref
+  case $ref in empty.* | dlls.*) refe=$ref reft=$ref ;; esac
   e=$(ratio "$(median "${prefix}earlier.$key")" "$(median "$refe")")
   t=$(ratio "$(median "${prefix}this.$key")" "$(median "$reft")")
   printf '%-44s %-22s %-22s %s\n' "$what" "$e" "$t" "target <=${target}x"
@@ -165,3 +166,6 @@ row "  click to the bar shown" "" click_to_second_ms
 printf '%-44s %s\n' "the empty program: start to its second window" "$(cell empty.start_ms)"
 printf '%-44s %s\n' "  start to its first window shown" "$(cell empty.first_window_ms)"
 printf '%-44s %s\n' "  click to its second window shown" "$(cell empty.click_to_second_ms)"
+ratio_row "start-up vs the empty program, DLLs, CJK line" "" start_ms "dlls.start_ms" 1.3
+printf '%-44s %s\n' "the empty program with the DLLs and CJK line" "$(cell dlls.start_ms)"
+printf '%-44s %s\n' "  start to its first window shown" "$(cell dlls.first_window_ms)"
