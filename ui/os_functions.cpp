@@ -44,11 +44,25 @@ NewerFunctions::NewerFunctions(HMODULE user32, HMODULE shcore) {
   LookUp(shcore, "SetProcessDpiAwareness", setProcessDpiAwareness);
 }
 
+// user32 stays loaded for the life of every program that has a window;
+// shcore, where there is one (8.1 and later), stays loaded once loaded.
+// Where user32 answers every question a program asks at its start (a
+// window's DPI, the process's awareness: Windows 10 1607 and later), shcore
+// is left until a monitor's DPI is first asked for, so that nothing more is
+// loaded before the first window shows.
 const NewerFunctions& SystemFunctions() {
-  // user32 stays loaded for the life of every program that has a window;
-  // shcore, where there is one (8.1 and later), stays loaded from here on.
-  // user32 has no call for a monitor's DPI even on Windows 10 1703 and
-  // later, so shcore's GetDpiForMonitor is the only source there too.
+  static const NewerFunctions functions = [] {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const bool startAnswered =
+        GetProcAddress(user32, "GetDpiForWindow") && GetProcAddress(user32, "SetProcessDpiAwarenessContext");
+    return NewerFunctions(user32, startAnswered ? nullptr : LoadSystemLibrary(L"shcore.dll"));
+  }();
+  return functions;
+}
+
+// user32 has no call for a monitor's DPI even on Windows 10 1703 and later,
+// so shcore's GetDpiForMonitor is the only source there too.
+const NewerFunctions& MonitorFunctions() {
   static const NewerFunctions functions(GetModuleHandleW(L"user32.dll"), LoadSystemLibrary(L"shcore.dll"));
   return functions;
 }

@@ -27,8 +27,11 @@ struct NewerFunctions {
   HRESULT(WINAPI* setProcessDpiAwareness)(int) = nullptr;
 };
 
-// This system's functions, looked up once.
+// This system's functions, looked up once: shcore's only where user32
+// lacks what they stand in for.
 const NewerFunctions& SystemFunctions();
+// The same with shcore's always, for the DPI of each monitor.
+const NewerFunctions& MonitorFunctions();
 
 // The DPI of the session: the screen's, where there is no per-monitor DPI.
 UINT SystemDpi(const NewerFunctions& f = SystemFunctions());
@@ -40,7 +43,7 @@ DPI_AWARENESS WindowDpiAwareness(HWND window, const NewerFunctions& f = SystemFu
 // The DPI a window draws at, as the system keeps it; 0 where it cannot say.
 UINT OwnWindowDpi(HWND window, const NewerFunctions& f = SystemFunctions());
 // The effective DPI of a monitor; the session's where monitors have none.
-UINT MonitorDpi(HMONITOR monitor, const NewerFunctions& f = SystemFunctions());
+UINT MonitorDpi(HMONITOR monitor, const NewerFunctions& f = MonitorFunctions());
 // The outer rectangle of a window whose client area is `r`, at a DPI.
 void AdjustWindowRectForDpi(RECT& r, DWORD style, DWORD exStyle, UINT dpi,
                             const NewerFunctions& f = SystemFunctions());

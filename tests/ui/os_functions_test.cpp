@@ -21,7 +21,7 @@ TEST(NewerFunctions, LookedUpWhereTheSystemHasThemAndStoodInForWhereNot) {
   AdjustWindowRectEx(&framed, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_TOOLWINDOW);
 
   const struct { const char* system; const ui::NewerFunctions& f; bool found, foundShcore; } cases[] = {
-      {"what every program uses, with a user32 like 1703's", ui::SystemFunctions(), true, true},
+      {"each monitor's DPI, with a user32 like 1703's", ui::MonitorFunctions(), true, true},
       {"Windows 8.1", windows81, false, true}, {"Windows 7", absent, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.system);
