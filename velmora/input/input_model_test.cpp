@@ -11,8 +11,11 @@ namespace velmora::input {
 namespace {
 
 const std::wstring kCaption(kInputCaption);
-// Code page 936 as the tests see it: ASCII one byte, any other character two.
-const CodePageLength kBytesOf = [](std::wstring_view c) -> std::size_t { return c.size() == 1 && c[0] < 0x80 ? 1 : 2; };
+// Code page 936 as the tests see it: ASCII one byte, any other character
+// two, and nothing none, as the system counts it.
+const CodePageLength kBytesOf = [](std::wstring_view c) -> std::size_t {
+  return c.empty() ? 0 : c.size() == 1 && c[0] < 0x80 ? 1 : 2;
+};
 
 TEST(Tracking, AnyWindowButTheHelperOrNoneBecomesTheTarget) {
   const std::wstring longOwn = kCaption + std::wstring(kMaxTitleBytes, L'x') + kCaption;
