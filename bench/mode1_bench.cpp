@@ -5,7 +5,8 @@
 // the viewer reads it), the picture handed to both viewers, the viewer shown
 // and first painted; beside them the compositor wait that the bar's commands
 // run before a capture, and the least any program pays to show a picture in
-// a new window. One "key value" line per run and figure: tools/bench
+// a new window; and the read again with the viewer's window made on this
+// thread while it runs. One "key value" line per run and figure: tools/bench
 // takes the medians, also over several runs of this program by turns with the
 // same program built from an earlier commit (which has no monitor or memory
 // steps, and reports none).
@@ -168,6 +169,23 @@ void Steps(capture::ViewerWindow& shared) {
   PumpMessages();
 }
 
+// The same read with the new viewer's window made while it runs, as the
+// command makes it: how much of the two overlaps under this window system.
+void ReadBesideWindow() {
+  const auto at = Clock::now();
+  Read read;
+  const HANDLE thread = CreateThread(nullptr, 0, ReadScreen, &read, 0, nullptr);
+  if (!thread) return;
+  auto viewer = std::make_unique<capture::ViewerWindow>();
+  viewer->Load();
+  Put("beside_window_made_ms", bench::MillisecondsSince(at));
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  Put("beside_read_and_window_ms", bench::MillisecondsSince(at));
+  viewer.reset();
+  PumpMessages();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -189,6 +207,7 @@ int wmain(int argc, wchar_t** argv) {
     Put("bare_blit_ms", bench::TimeMs([&] { bench::BareBlit(width, height); }));
     Put("mode1_ms", WholeCommand());
     Steps(shared);
+    ReadBesideWindow();
     Put("bare_window_ms", BareWindow({outer.right - outer.left, outer.bottom - outer.top}));
   }
   return 0;

@@ -156,6 +156,8 @@ for size in $sizes; do
   row "    the picture placed in both viewers" "$size." step_picture_placed_ms
   row "    the viewer shown" "$size." step_shown_ms
   row "    its first paint" "$size." step_painted_ms
+  row "  the read with a viewer made meanwhile" "$size." beside_read_and_window_ms
+  row "    the viewer made, from the read's start" "$size." beside_window_made_ms
 done
 row "start-up to the bar (splash clicked)" "" start_ms
 ratio_row "start-up vs the empty program" "" start_ms "empty.start_ms" 1.3

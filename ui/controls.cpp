@@ -102,7 +102,9 @@ void ControlSet::Create(HWND parent, std::span<const ControlSpec> table, const F
                                 TwipsToPixels(layout.width, dpi), TwipsToPixels(layout.height, dpi), parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                 GetModuleHandleW(nullptr), nullptr);
-    entries_.push_back({layout, hwnd, font});
+    // Each control gets its font once: a text box lays its text out again
+    // for every font it is given.
+    entries_.push_back({layout, hwnd, layout.font ? *layout.font : font});
   }
   ApplyFonts(dpi);
 }

@@ -39,6 +39,7 @@ struct ControlSpec {
   int left, top, width, height;  // twips, in the parent's client area
   DWORD extraStyle = 0;
   bool startsGroup = false;  // first option button of a group
+  const FontSpec* font = nullptr;  // its own font, else the set's
 };
 
 // A font made for one DPI; Chinese faces get the GB2312 character set.
@@ -58,6 +59,9 @@ class ControlSet {
   HWND FirstInput() const;
 
   void SetFont(int id, const FontSpec& font);
+  // The set's font of that face, size and weight at the DPI, made when the
+  // set has none yet and kept with the set until the DPI changes.
+  HFONT FontFor(const FontSpec& font, UINT dpi);
   void SetTextColor(int id, COLORREF color);
 
   // Answers WM_CTLCOLORSTATIC / WM_CTLCOLOREDIT / WM_CTLCOLORBTN for the set's
@@ -77,8 +81,6 @@ class ControlSet {
     FontSpec font;
   };
   void ApplyFonts(UINT dpi);
-  // The set's font of that face, size and weight at the DPI, made when the set has none yet.
-  HFONT FontFor(const FontSpec& font, UINT dpi);
   int IdOf(HWND control) const;
 
   HWND parent_ = nullptr;

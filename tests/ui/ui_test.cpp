@@ -18,8 +18,9 @@ namespace {
 
 enum : int { kButton = 101, kFirst, kSecond };
 
+constexpr ui::FontSpec kButtonFont{L"MS Sans Serif", 240, true};
 constexpr ui::ControlSpec kLayout[] = {
-    {kButton, ui::ControlKind::Button, L"按钮", 150, 1050, 1500, 375},
+    {kButton, ui::ControlKind::Button, L"按钮", 150, 1050, 1500, 375, 0, false, &kButtonFont},
     {kFirst, ui::ControlKind::Edit, L"", 150, 150, 1500, 375},
     {kSecond, ui::ControlKind::Edit, L"", 150, 600, 1500, 375},
 };
@@ -79,8 +80,11 @@ TEST(FormWindow, CentredOnTheScreenNotItsWorkAreaWithEverythingInTwipsAndPoints)
             std::tuple(pixels(3000), pixels(1500), pixels(150), pixels(600), pixels(1500)));
   const LOGFONTW font = FontOf(w.Get(kSecond));  // 10.5 pt, a Chinese face
   EXPECT_EQ(std::tuple(font.lfHeight, int{font.lfCharSet}), std::tuple(-MulDiv(105, dpi, 720), GB2312_CHARSET));
+  const LOGFONTW own = FontOf(w.Get(kButton));  // its own font, not the set's
+  EXPECT_EQ(std::tuple(own.lfHeight, own.lfWeight), std::tuple(-MulDiv(240, dpi, 720), FW_BOLD));
   w.Controls().Relayout(192);  // as after a move to a monitor of another DPI
-  EXPECT_EQ(std::tuple(ChildRect(w.Get(kSecond)).top, FontOf(w.Get(kSecond)).lfHeight), std::tuple(80, -28));
+  EXPECT_EQ(std::tuple(ChildRect(w.Get(kSecond)).top, FontOf(w.Get(kSecond)).lfHeight, FontOf(w.Get(kButton)).lfHeight),
+            std::tuple(80, -28, -64));
 }
 
 // Typing runs the model, whose nested writes show; focus starts in the first box and comes back.

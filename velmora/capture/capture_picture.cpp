@@ -319,13 +319,23 @@ DWORD WINAPI CaptureScreenInto(void* picture) {
 
 }  // namespace
 
-Picture CaptureScreenApart() {
-  Picture picture;
-  const ui::KernelHandle thread(CreateThread(nullptr, 0, CaptureScreenInto, &picture, 0, nullptr));
-  if (!thread) return CaptureScreen();
-  WaitForSingleObject(thread.get(), INFINITE);
-  return picture;
+ScreenReading::ScreenReading() : thread_(CreateThread(nullptr, 0, CaptureScreenInto, &picture_, 0, nullptr)) {
+  if (!thread_) picture_ = CaptureScreen();
 }
+
+ScreenReading::~ScreenReading() {
+  if (thread_) WaitForSingleObject(thread_.get(), INFINITE);
+}
+
+Picture ScreenReading::Take() {
+  if (thread_) {
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
+  }
+  return std::move(picture_);
+}
+
+Picture CaptureScreenApart() { return ScreenReading().Take(); }
 
 Picture CaptureActiveWindow() {
   const HWND foreground = GetForegroundWindow();

@@ -67,12 +67,30 @@ screen::ScreenRect ToScreenRect(const RECT& r);
 Picture CaptureScreen();
 Picture CaptureScreen(const std::vector<screen::Monitor>& monitors);
 
-// The same, read on a thread of its own that ends with the read. Under
+// The whole screen read on a thread of its own, started when this is made,
+// so that the caller can make its hidden windows while the pixels come. Under
 // Wine each thread talks to the X server over a connection of its own, and
 // a whole-screen read on a window thread's connection was measured to slow
 // that thread's next window operations several-fold (a viewer's showing
 // from 3 to 8 ms). On Windows the extra thread costs a fraction of a
-// millisecond.
+// millisecond, and the window work runs on another core meanwhile. Where no
+// thread can be started the screen is read at once, on the calling thread.
+class ScreenReading {
+ public:
+  ScreenReading();
+  ScreenReading(const ScreenReading&) = delete;
+  ScreenReading& operator=(const ScreenReading&) = delete;
+  ~ScreenReading();  // waits for the read
+
+  // Waits for the read and hands over its picture; empty the second time.
+  Picture Take();
+
+ private:
+  Picture picture_;
+  ui::KernelHandle thread_;
+};
+
+// The same read, waited for at once.
 Picture CaptureScreenApart();
 
 // The foreground window with its frame and title bar, wherever it stands and

@@ -89,6 +89,10 @@ TEST(CaptureRoutines, ScreenWholeAtPhysicalSizeClientAreaOrWholeWindowFromTheGiv
   ASSERT_EQ(Size(screen.Width(), screen.Height()), Size(width, height));
   EXPECT_TRUE(PixelsOf(screen.Bitmap(), width, height) == settled);
   EXPECT_EQ(screen.Palette() != nullptr, GetDeviceCaps(ui::WindowDc(nullptr).get(), SIZEPALETTE) == 256);
+  ScreenReading reading;  // the same read on a thread of its own, handed over once
+  const Picture apart = reading.Take();
+  EXPECT_TRUE(PixelsOf(apart.Bitmap(), apart.Width(), apart.Height()) == settled);
+  EXPECT_FALSE(reading.Take());
 
   const Picture client = CaptureWindow(window.Handle(), true, 3, 5, 31, 17);
   EXPECT_TRUE(PixelsOf(client.Bitmap(), 31, 17) == std::vector<std::uint32_t>(31 * 17, 0xC81E28u));

@@ -17,15 +17,15 @@ OpenWindows<ViewerWindow>& Viewers() {
 
 ViewerWindow* RunFullScreenCapture(HWND workedIn) {
   static ViewerWindow shared;  // made on first use, never shown, kept until the program ends
+  // One read of the screen per command, on a thread of its own while both
+  // windows are made: hidden, neither is in the picture. The new viewer
+  // shows the very picture the shared one holds.
+  ScreenReading reading;
   shared.Load();
   MarkHiddenHelper(shared.Handle());
-  // Both windows are made before the screen is read, while the window
-  // system has nothing else to do; hidden, neither is in the picture.
   auto viewer = std::make_unique<ViewerWindow>();
   viewer->Load();
-  // One read of the screen per command; the new viewer shows the very
-  // picture the shared one holds.
-  shared.cap();
+  shared.SetPicture(std::make_shared<const Picture>(reading.Take()));
   if (!shared.Image()) {
     ShowCaptureFailedNotice();
     return nullptr;

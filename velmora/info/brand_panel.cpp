@@ -69,11 +69,12 @@ void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font) {
   GetClientRect(control, &room);
   const UINT dpi = ui::WindowDpi(control);
   ui::WindowDc dc(control);
+  // The trial fonts are the set's own: labels fitted alike try the same
+  // sizes, and the size that fits is then already made.
   font.tenthsOfPoint = FittingFontSize(font.tenthsOfPoint, {room.right, room.bottom}, [&](int size) {
     ui::FontSpec trial = font;
     trial.tenthsOfPoint = size;
-    const ui::Font made = ui::MakeFont(trial, dpi);
-    const ui::SelectionGuard select(dc.get(), made.get());
+    const ui::SelectionGuard select(dc.get(), controls.FontFor(trial, dpi));
     SIZE extent{};
     GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return TextExtent{extent.cx, extent.cy};
@@ -87,27 +88,30 @@ void BrandWindow::CreateControls(const BrandLayout& l) {
   static const std::wstring mail = L"Email:" + ShownMailAddress(maker::kMailAddress);
   static const std::wstring qq = std::wstring(L"QQ:") + maker::kQqNumber;
   const auto& f = l.frame1;
+  // A face with Chinese glyphs: the boxes' text is Chinese.
+  static constexpr ui::FontSpec kBoxFont{L"宋体", 120};
+  static constexpr ui::FontSpec kTitleFont{L"MS Sans Serif", 240, true};
   // The boxes come before the frame so that they are drawn over it.
   const ui::ControlSpec table[] = {
-      {kLabel1, ControlKind::Label, L"Velmora", l.label1.left, l.label1.top, l.label1.width, l.label1.height},
+      {kLabel1, ControlKind::Label, L"Velmora", l.label1.left, l.label1.top, l.label1.width, l.label1.height, 0,
+       false, &kTitleFont},
       {kLblVersion, ControlKind::Label, L"", l.lblVersion.left, l.lblVersion.top, l.lblVersion.width,
        l.lblVersion.height},
       {kLabWeb, ControlKind::Label, web.c_str(), l.labWeb.left, l.labWeb.top, l.labWeb.width, l.labWeb.height},
       {kLabEmail, ControlKind::Label, mail.c_str(), l.labEmail.left, l.labEmail.top, l.labEmail.width,
        l.labEmail.height},
       {kLabQQ, ControlKind::Label, qq.c_str(), l.labQQ.left, l.labQQ.top, l.labQQ.width, l.labQQ.height},
-      {kText1, ControlKind::MultiLineEdit, kProgramsText1, f.left + 135, f.top + 195, 4200, 1665, ES_READONLY},
-      {kText2, ControlKind::MultiLineEdit, kProgramsText2, f.left + 4440, f.top + 195, 4200, 1665, ES_READONLY},
+      {kText1, ControlKind::MultiLineEdit, kProgramsText1, f.left + 135, f.top + 195, 4200, 1665, ES_READONLY,
+       false, &kBoxFont},
+      {kText2, ControlKind::MultiLineEdit, kProgramsText2, f.left + 4440, f.top + 195, 4200, 1665, ES_READONLY,
+       false, &kBoxFont},
       {kFrame1, ControlKind::Frame, L"", f.left, f.top, f.width, f.height},
       {kLbl, ControlKind::Label, l.message, l.lbl.left, l.lbl.top, l.lbl.width, l.lbl.height},
   };
   controls_.Create(Handle(), table, {L"宋体", 105});
-  controls_.SetFont(kLabel1, {L"MS Sans Serif", 240, true});
   ui::SetText(controls_.Get(kLblVersion), SplashVersionText(ui::ProgramVersionText()));
   FitFont(controls_, kLblVersion, {L"隶书", l.versionTenthsOfPoint});
   for (int id : {kLabWeb, kLabEmail, kLabQQ}) FitFont(controls_, id, {L"宋体", 135});
-  // A face with Chinese glyphs: the boxes' text is Chinese.
-  for (int id : {kText1, kText2}) controls_.SetFont(id, {L"宋体", 120});
   for (int id : {kLabWeb, kLabEmail}) {
     controls_.SetTextColor(id, kBlack);
     SetWindowSubclass(controls_.Get(id), ClickLabel, 1, TRUE);
