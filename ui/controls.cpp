@@ -142,7 +142,7 @@ void ControlSet::SetFont(int id, const FontSpec& font) {
   for (Entry& e : entries_) {
     if (e.layout.id != id) continue;
     e.font = font;
-    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font, WindowDpi(parent_))), TRUE);
+    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font)), TRUE);
   }
 }
 
@@ -192,6 +192,8 @@ void ControlSet::ApplyFonts(UINT dpi) {
     SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(e.font, dpi)), TRUE);
   }
 }
+
+HFONT ControlSet::FontFor(const FontSpec& font) { return FontFor(font, WindowDpi(parent_)); }
 
 HFONT ControlSet::FontFor(const FontSpec& font, UINT dpi) {
   for (std::size_t i = 0; i < fontSpecs_.size(); ++i) {

@@ -59,9 +59,9 @@ class ControlSet {
   HWND FirstInput() const;
 
   void SetFont(int id, const FontSpec& font);
-  // The set's font of that face, size and weight at the DPI, made when the
-  // set has none yet and kept with the set until the DPI changes.
-  HFONT FontFor(const FontSpec& font, UINT dpi);
+  // The set's font of that face, size and weight at its window's DPI, made
+  // when the set has none yet and kept with the set until the DPI changes.
+  HFONT FontFor(const FontSpec& font);
   void SetTextColor(int id, COLORREF color);
 
   // Answers WM_CTLCOLORSTATIC / WM_CTLCOLOREDIT / WM_CTLCOLORBTN for the set's
@@ -81,6 +81,7 @@ class ControlSet {
     FontSpec font;
   };
   void ApplyFonts(UINT dpi);
+  HFONT FontFor(const FontSpec& font, UINT dpi);
   int IdOf(HWND control) const;
 
   HWND parent_ = nullptr;

@@ -67,14 +67,13 @@ void FitFont(ui::ControlSet& controls, int id, ui::FontSpec font) {
   const std::wstring text = ui::GetText(control);
   RECT room{};
   GetClientRect(control, &room);
-  const UINT dpi = ui::WindowDpi(control);
   ui::WindowDc dc(control);
   // The trial fonts are the set's own: labels fitted alike try the same
   // sizes, and the size that fits is then already made.
   font.tenthsOfPoint = FittingFontSize(font.tenthsOfPoint, {room.right, room.bottom}, [&](int size) {
     ui::FontSpec trial = font;
     trial.tenthsOfPoint = size;
-    const ui::SelectionGuard select(dc.get(), controls.FontFor(trial, dpi));
+    const ui::SelectionGuard select(dc.get(), controls.FontFor(trial));
     SIZE extent{};
     GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return TextExtent{extent.cx, extent.cy};
